@@ -1,0 +1,40 @@
+# Shell helpers for a private X server: source this file, then
+#   kiv_start_xvfb            -> sets KIV_DISPLAY (":N") and KIV_XVFB_PID
+#   kiv_start_openbox         -> window manager on $KIV_DISPLAY, sets KIV_WM_PID
+#   kiv_stop_x                -> stops both (window manager first)
+
+kiv_start_xvfb() {
+  local fifo dir
+  dir=$(mktemp -d)
+  fifo="$dir/displayfd"
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  KIV_XVFB_PID=$!
+  local n
+  read -r -t 10 n <"$fifo" || { echo "Xvfb did not start" >&2; rm -rf "$dir"; return 1; }
+  rm -rf "$dir"
+  KIV_DISPLAY=":$n"
+  export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+  chmod 700 "$XDG_RUNTIME_DIR"
+}
+
+kiv_start_openbox() {
+  DISPLAY="$KIV_DISPLAY" openbox --sm-disable >/dev/null 2>&1 &
+  KIV_WM_PID=$!
+  local i
+  for i in $(seq 1 100); do
+    if DISPLAY="$KIV_DISPLAY" xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo "openbox did not start" >&2
+  return 1
+}
+
+kiv_stop_x() {
+  if [ -n "${KIV_WM_PID:-}" ]; then kill "$KIV_WM_PID" 2>/dev/null; wait "$KIV_WM_PID" 2>/dev/null; fi
+  if [ -n "${KIV_XVFB_PID:-}" ]; then kill "$KIV_XVFB_PID" 2>/dev/null; wait "$KIV_XVFB_PID" 2>/dev/null; fi
+  KIV_WM_PID=""
+  KIV_XVFB_PID=""
+}
