@@ -1,15 +1,22 @@
 #include "BeepThread.h"
 
-#include <QMetaObject>
 #include <chrono>
+
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 namespace kiv {
 
 TBeepThread::TBeepThread(ITonePlayer &player, const std::atomic<bool> &alarmActive,
                          std::function<void()> flashWindow, ISleeper *sleeper)
     : m_player(player), m_alarmActive(alarmActive), m_flash(std::move(flashWindow)), m_sleeper(sleeper),
-      m_ui(std::make_unique<QObject>()), m_thread([this] { Execute(); })
+      m_wakeFd(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
 {
+    if (m_wakeFd >= 0) {
+        m_ui = std::make_unique<QSocketNotifier>(m_wakeFd, QSocketNotifier::Read);
+        QObject::connect(m_ui.get(), &QSocketNotifier::activated, m_ui.get(), [this] { runFlash(); });
+    }
+    m_thread = std::thread([this] { Execute(); });
 }
 
 TBeepThread::~TBeepThread()
@@ -20,10 +27,10 @@ TBeepThread::~TBeepThread()
     }
     m_cv.notify_all();
     Sema.set();
-    // After m_quit no flash is posted any more; deleting the receiver drops
-    // one that is still queued (its waiter has been released above).
-    m_ui.reset();
     m_thread.join();
+    m_ui.reset();
+    if (m_wakeFd >= 0)
+        ::close(m_wakeFd);
 }
 
 void TBeepThread::Beep()
@@ -63,33 +70,46 @@ bool TBeepThread::playSeries()
 
 bool TBeepThread::FlashWindow()
 {
-    if (!m_flash)
+    if (!m_flash || m_wakeFd < 0)
         return !m_quit;
     std::unique_lock lock(m_mutex);
     if (m_quit)
         return false;
-    const long ticket = m_flashesDone + 1;
-    QMetaObject::invokeMethod(
-        m_ui.get(),
-        [this] {
-            // Counted even when the flash throws, or the worker would wait forever.
-            struct Done
-            {
-                TBeepThread *t;
-                ~Done()
-                {
-                    {
-                        std::lock_guard lock(t->m_mutex);
-                        ++t->m_flashesDone;
-                    }
-                    t->m_cv.notify_all();
-                }
-            } done{this};
-            m_flash();
-        },
-        Qt::QueuedConnection);
+    const long ticket = ++m_flashesAsked;
+    const quint64 one = 1;
+    if (::write(m_wakeFd, &one, sizeof one) != sizeof one)
+        return !m_quit; // cannot happen below 2^64 - 1 pending wake-ups
     m_cv.wait(lock, [&] { return m_quit || m_flashesDone >= ticket; });
     return !m_quit;
+}
+
+void TBeepThread::runFlash()
+{
+    quint64 count = 0;
+    if (::read(m_wakeFd, &count, sizeof count) != sizeof count)
+        return;
+    long asked = 0;
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_flashesDone >= m_flashesAsked)
+            return;
+        asked = m_flashesAsked;
+    }
+    // Counted even when the flash throws, or the worker would wait forever.
+    struct Done
+    {
+        TBeepThread *t;
+        long asked;
+        ~Done()
+        {
+            {
+                std::lock_guard lock(t->m_mutex);
+                t->m_flashesDone = asked;
+            }
+            t->m_cv.notify_all();
+        }
+    } done{this, asked};
+    m_flash();
 }
 
 bool TBeepThread::pause(int ms)
