@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <gtest/gtest.h>
@@ -157,4 +158,10 @@ TEST_F(AlarmDesktop, FiredAlarmShowsTheWindowAboveOthersAndPlaysOneCycle)
     player.close();
     // 800 + 600 + 1000 + 800 Hz for 300 + 300 + 600 + 300 ms at 48 kHz, 16-bit mono.
     EXPECT_EQ(QFileInfo(wav).size(), 44 + 2 * 48000 * 3 / 2);
+    // KIV_KEEP_ALARM_WAV=/some/file.wav keeps the tune to listen to.
+    const QString keep = qEnvironmentVariable("KIV_KEEP_ALARM_WAV");
+    if (!keep.isEmpty()) {
+        QFile::remove(keep);
+        QFile::copy(wav, keep);
+    }
 }

@@ -1,10 +1,13 @@
 #include "AlarmCheck.h"
 #include "AlarmHarness.h"
+#include "BeepThread.h"
 #include "DayAlarmForm.h"
 #include "TestSupport.h"
 #include "WindowAttention.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTimeEdit>
 #include <QTimer>
@@ -164,4 +167,43 @@ TEST(DayAlarmForm, FlashTogglesTheAttentionRequestWhileShown)
     form.FlashWindow();
     form.close();
     EXPECT_FALSE(windowAttention(&form));
+}
+
+namespace {
+
+class NoSleep : public ISleeper
+{
+public:
+    void sleepMs(int) override {}
+};
+
+} // namespace
+
+TEST(DayAlarmForm, ClosingWhileADailyAlarmPlaysEndsTheTuneAfterTheCurrentCycle)
+{
+    FormRig rig;
+    rig.host.FAlarmDaily = true;
+    TDayAlarmForm &form = rig.make();
+    RecordingTonePlayer player;
+    NoSleep noSleep;
+    int flashes = 0;
+    TBeepThread worker(player, rig.host.FAlarmActive, [&] {
+        // The user closes the window at the start of the second cycle.
+        if (++flashes == 3)
+            form.close();
+        form.FlashWindow();
+    }, &noSleep);
+    rig.host.onBeep = [&] { worker.Beep(); };
+    rig.host.onStopBeep = [&] { worker.StopBeep = true; };
+
+    bool playing = false;
+    ASSERT_TRUE(CheckDayAlarm(rig.host, encodeDateTime(2026, 12, 10, 6, 30, 1), playing));
+    QElapsedTimer waited;
+    waited.start();
+    while (worker.seriesPlayed() == 0 && waited.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_EQ(worker.seriesPlayed(), 1);
+    EXPECT_EQ(flashes, 4);
+    EXPECT_EQ(player.tones().size(), 2 * kBeepTune.size());
+    EXPECT_TRUE(rig.host.AlarmActive()); // daily: still armed for tomorrow
 }
