@@ -3,6 +3,7 @@
 #include "KivError.h"
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 
@@ -211,4 +212,26 @@ TEST(XCalDocument, ExternalDocumentTypesAreNotLoaded)
     } catch (const KivError &) {
         // refusing the file is as good
     }
+}
+
+TEST(XCalDocument, CorpusFilesThatAreNotCalendarXmlAreRefusedCleanly)
+{
+    // The corpus holds no calendar XML; each of its files must give a clear error, never a crash.
+    int seen = 0;
+    for (const char *folder : {"ics", "vcf", "rtf"}) {
+        const QString dir = test::corpusFile(QString::fromUtf8(folder));
+        if (dir.isEmpty())
+            continue;
+        for (const QFileInfo &f : QDir(dir).entryInfoList(QDir::Files)) {
+            ++seen;
+            try {
+                LoadXCal(f.absoluteFilePath());
+                ADD_FAILURE() << f.fileName().toStdString() << " loaded";
+            } catch (const KivError &e) {
+                EXPECT_FALSE(e.message().isEmpty());
+            }
+        }
+    }
+    if (seen == 0)
+        GTEST_SKIP() << "../shared/corpus is not there";
 }
