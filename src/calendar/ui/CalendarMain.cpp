@@ -21,8 +21,9 @@ const QString kSection = QStringLiteral("Calendar");
 // Qt's event loop may hold X requests made from a timer for seconds.
 void flushX()
 {
-    if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
-        xcb_flush(x11->connection());
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (xcb_connection_t *c = x11 ? x11->connection() : nullptr)
+        xcb_flush(c);
 }
 
 } // namespace

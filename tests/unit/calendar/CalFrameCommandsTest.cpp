@@ -2,28 +2,12 @@
 #include "CalRig.h"
 #include "MonthGrid.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 
 using namespace kiv;
 using namespace kiv::test;
 
 namespace {
-
-// Plays the user in the editor: records what it was given and answers.
-struct ScriptedEditor : IMeetingEditor
-{
-    Result runModal(TCalEntry *entry) override
-    {
-        shown.push_back(entry);
-        if (onRun)
-            return onRun(entry);
-        return Result{ok, entry};
-    }
-    std::vector<TCalEntry *> shown;
-    bool ok = false;
-    std::function<Result(TCalEntry *)> onRun;
-};
 
 struct CommandsRig : TCalRig
 {

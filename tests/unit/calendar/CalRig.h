@@ -2,6 +2,7 @@
 // A calendar in a temporary folder, with helpers to add appointments the way
 // the editor does, for the tests of the calendar's commands and windows.
 
+#include "CalFrameCommands.h"
 #include "CalendarState.h"
 #include "Dialogs.h"
 #include "MeetingEditor.h"
@@ -10,6 +11,8 @@
 #include "XCalDate.h"
 
 #include <QFile>
+#include <functional>
+#include <vector>
 
 namespace kiv::test {
 
@@ -45,6 +48,21 @@ struct TCalRig
     ScriptedDialogs dialogs;
     TRegionalSettings rs = TRegionalSettings::german();
     TCalendarState cal;
+};
+
+// Plays the user in the editor: records what it was given and answers.
+struct ScriptedEditor : IMeetingEditor
+{
+    Result runModal(TCalEntry *entry) override
+    {
+        shown.push_back(entry);
+        if (onRun)
+            return onRun(entry);
+        return Result{ok, entry};
+    }
+    std::vector<TCalEntry *> shown;
+    bool ok = false;
+    std::function<Result(TCalEntry *)> onRun;
 };
 
 inline TDateTime jul(int day, int h = 0, int n = 0)

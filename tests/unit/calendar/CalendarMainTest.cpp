@@ -1,0 +1,90 @@
+#include "CalFrame.h"
+#include "CalendarMain.h"
+#include "Dialogs.h"
+#include "IniFile.h"
+#include "TestSupport.h"
+#include "WinTools.h"
+
+#include <QAction>
+#include <QApplication>
+#include <gtest/gtest.h>
+
+using namespace kiv;
+using namespace kiv::test;
+
+namespace {
+
+struct WindowRig
+{
+    WindowRig() : paths(dir.file(QStringLiteral("kivclock"))), ini(paths.withExtension(QStringLiteral(".ini"))) {}
+    std::unique_ptr<TCalendarMain> make()
+    {
+        return std::make_unique<TCalendarMain>(paths, dialogs, clock, TRegionalSettings::usEnglish());
+    }
+    QString key(const char *name) const
+    {
+        return ini.ReadString(QStringLiteral("Calendar"), QLatin1String(name), QStringLiteral("missing"));
+    }
+    TempDir dir;
+    TAppPaths paths;
+    TIniFile ini;
+    ScriptedDialogs dialogs;
+    FixedClock clock{encodeDateTime(2011, 7, 20, 15, 0, 0)};
+};
+
+} // namespace
+
+TEST(CalendarMain, StartsAtTheDesignPositionWithTheMonthTitle)
+{
+    WindowRig rig;
+    auto w = rig.make();
+    EXPECT_EQ(w->pos(), QPoint(606, 258));
+    EXPECT_EQ(w->size(), QSize(130, 157));
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("         July 2011"));
+    EXPECT_TRUE(w->windowFlags() & Qt::Tool);
+    EXPECT_FALSE(w->StayOnTop());
+    // Loading the settings applies the option, which writes them.
+    EXPECT_EQ(rig.key("Left"), QStringLiteral("606"));
+    EXPECT_EQ(rig.key("StayOnTop"), QStringLiteral("0"));
+    w->CalFrame1()->bnNextClick();
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("       August 2011"));
+}
+
+TEST(CalendarMain, StayOnTopIsWrittenAtOnce)
+{
+    WindowRig rig;
+    auto w = rig.make();
+    w->show();
+    const WId before = w->winId();
+    w->CalFrame1()->mnStayOnTop->trigger();
+    EXPECT_TRUE(w->StayOnTop());
+    EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(w->CalFrame1()->mnStayOnTop->isChecked());
+    EXPECT_EQ(rig.key("StayOnTop"), QStringLiteral("1"));
+    EXPECT_EQ(w->winId(), before); // the same native window
+    EXPECT_TRUE(w->isVisible());
+    w->FormDeactivate();
+    EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
+    w->CalFrame1()->mnStayOnTop->trigger();
+    EXPECT_EQ(rig.key("StayOnTop"), QStringLiteral("0"));
+    EXPECT_FALSE(w->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST(CalendarMain, ClosingStoresThePositionAndTheNextStartUsesIt)
+{
+    WindowRig rig;
+    {
+        auto w = rig.make();
+        w->showCalendar();
+        w->move(100, 120);
+        w->close();
+        EXPECT_FALSE(w->isVisible());
+        EXPECT_EQ(rig.key("Left"), QStringLiteral("100"));
+        EXPECT_EQ(rig.key("Top"), QStringLiteral("120"));
+    }
+    rig.ini.WriteBool(QStringLiteral("Calendar"), QStringLiteral("StayOnTop"), true);
+    auto w = rig.make();
+    EXPECT_EQ(w->pos(), QPoint(100, 120));
+    EXPECT_TRUE(w->StayOnTop());
+    EXPECT_TRUE(w->CalFrame1()->mnStayOnTop->isChecked());
+}
