@@ -5,6 +5,7 @@
 #include "HintWindow.h"
 #include "MonthGridView.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QFrame>
 #include <QMenu>
@@ -47,6 +48,21 @@ TCalFrame::TCalFrame(const TCalContext &ctx, IMeetingEditor &editor, QWidget *pa
     m_bnNext = button("bnNext", 92, 33, &TCalFrame::bnNextClick);
 
     buildMenu();
+    // The entry clipboard has no menu entry; the usual keys reach it on the grid.
+    const struct
+    {
+        QKeySequence::StandardKey key;
+        void (TCalFrame::*handler)();
+    } keys[] = {{QKeySequence::Copy, &TCalFrame::Copy1Click},
+                {QKeySequence::Cut, &TCalFrame::Cut1Click},
+                {QKeySequence::Paste, &TCalFrame::Paste1Click}};
+    for (const auto &k : keys) {
+        auto *a = new QAction(m_sgMonth);
+        a->setShortcut(k.key);
+        a->setShortcutContext(Qt::WidgetShortcut);
+        connect(a, &QAction::triggered, this, [this, h = k.handler] { run([&] { (this->*h)(); }); });
+        m_sgMonth->addAction(a);
+    }
     m_hint = std::make_unique<THintWindow>(this);
     bnTodayClick();
 }
