@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 
 namespace kiv::test {
 
@@ -27,6 +28,9 @@ QString sourceDir();
 QString dataFile(const QString &relative);
 // ../shared/corpus/<relative>, or an empty string when the corpus is absent.
 QString corpusFile(const QString &relative);
+
+// Runs the event loop until the condition holds; false after `ms` milliseconds.
+bool waitFor(const std::function<bool()> &condition, int ms = 5000);
 
 // Sets TZ for the lifetime of the object.
 class ScopedTimeZone

@@ -68,27 +68,37 @@ void TMonthGridView::paintEvent(QPaintEvent *)
     }
 }
 
+namespace {
+
+// The cell under the mouse, (-1, -1) outside the grid's cells.
+std::pair<int, int> cellUnder(const QMouseEvent *e)
+{
+    int col, row;
+    const QPoint pt = e->position().toPoint();
+    if (!TMonthGrid::cellAt(pt.x(), pt.y(), col, row))
+        return {-1, -1};
+    return {col, row};
+}
+
+} // namespace
+
 void TMonthGridView::mousePressEvent(QMouseEvent *e)
 {
     if (!(e->buttons() & Qt::LeftButton))
         return;
-    int col, row;
-    const QPoint pt = e->position().toPoint();
-    if (!TMonthGrid::cellAt(pt.x(), pt.y(), col, row))
-        col = row = -1;
+    const auto [col, row] = cellUnder(e);
     if (m_grid.mouseDown(col, row))
         update();
 }
 
 void TMonthGridView::mouseMoveEvent(QMouseEvent *e)
 {
-    const QPoint pt = e->position().toPoint();
-    emit hovered(pt);
-    int col, row;
-    if ((e->buttons() & Qt::LeftButton) && TMonthGrid::cellAt(pt.x(), pt.y(), col, row)) {
-        if (m_grid.mouseDrag(col, row))
-            update();
-    }
+    emit hovered(e->position().toPoint());
+    if (!(e->buttons() & Qt::LeftButton))
+        return;
+    const auto [col, row] = cellUnder(e);
+    if (col >= 0 && m_grid.mouseDrag(col, row))
+        update();
 }
 
 void TMonthGridView::mouseReleaseEvent(QMouseEvent *e)
@@ -97,10 +107,7 @@ void TMonthGridView::mouseReleaseEvent(QMouseEvent *e)
     // during a left drag).
     if (!(e->buttons() & Qt::LeftButton))
         return;
-    int col, row;
-    const QPoint pt = e->position().toPoint();
-    if (!TMonthGrid::cellAt(pt.x(), pt.y(), col, row))
-        col = row = -1;
+    const auto [col, row] = cellUnder(e);
     m_grid.mouseUp(col, row);
     update();
 }

@@ -67,17 +67,7 @@ bool urgent(QWidget *w)
     return !hints.empty() && (hints[0] & (1u << 8));
 }
 
-bool waitFor(const std::function<bool()> &condition, int ms = 5000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() > ms)
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
+using kiv::test::waitFor;
 
 bool mapped(QWidget *w)
 {

@@ -9,7 +9,6 @@
 #include "MonthGridView.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QScreen>
 #include <QWindow>
@@ -36,18 +35,6 @@ QString rootProp(const char *property)
     p.start(QStringLiteral("xprop"), {QStringLiteral("-root"), QLatin1String(property)});
     p.waitForFinished(5000);
     return QString::fromLocal8Bit(p.readAllStandardOutput());
-}
-
-bool waitFor(const std::function<bool()> &condition, int ms = 5000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() > ms)
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
 }
 
 bool above(WId id)
