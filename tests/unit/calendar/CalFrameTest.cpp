@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace kiv;
@@ -242,4 +243,27 @@ TEST(CalFrame, PopupMenuOrder)
                                   QStringLiteral("Outlook > Synchronize"), QStringLiteral("-"),
                                   QStringLiteral("Import > ICS ... | XML ..."), QStringLiteral("Export > ICS.."),
                                   QStringLiteral("-"), QStringLiteral("Stay On Top")}));
+}
+
+TEST(CalFrame, ClipboardKeysCopyAndPasteAnAppointment)
+{
+    FrameRig rig;
+    rig.add(jul(12, 9), jul(12, 10), QStringLiteral("Dentist"));
+    TCalFrame &f = rig.make();
+    f.show();
+    QApplication::setActiveWindow(&f);
+    f.FillGrid(encodeDate(2011, 7, 1));
+    rig.click(3, 1);
+    f.sgMonth()->setFocus();
+    QApplication::processEvents();
+    if (!f.sgMonth()->hasFocus())
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    QTest::keyClick(f.sgMonth(), Qt::Key_C, Qt::ControlModifier);
+    rig.click(3, 3); // Thursday 14 July
+    rig.editor.ok = true;
+    QTest::keyClick(f.sgMonth(), Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(rig.editor.shown.size(), 1u);
+    EXPECT_EQ(rig.editor.shown[0]->StartTime, jul(14, 9));
+    EXPECT_EQ(rig.cal.CalList.Count(), 2);
+    EXPECT_EQ(f.sgMonth()->lookAt(3, 3).font, bgr::White); // selected, with an appointment
 }
