@@ -67,7 +67,11 @@ TCalFrame::TCalFrame(const TCalContext &ctx, IMeetingEditor &editor, QWidget *pa
     bnTodayClick();
 }
 
-TCalFrame::~TCalFrame() = default;
+TCalFrame::~TCalFrame()
+{
+    // The grid loses the focus while Qt destroys it, after the hint is gone.
+    disconnect(m_sgMonth, nullptr, this, nullptr);
+}
 
 template <typename F>
 void TCalFrame::run(F &&handler)
