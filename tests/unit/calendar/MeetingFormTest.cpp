@@ -1,5 +1,7 @@
 #include "CalRig.h"
+#include "CalFrame.h"
 #include "MeetingForm.h"
+#include "MonthGridView.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -7,8 +9,10 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -193,4 +197,30 @@ TEST(MeetingForm, WheelStepsTheFocusedTimePicker)
     QApplication::sendEvent(rig.form.edMemo->viewport(), &up);
     EXPECT_EQ(rig.form.dtpStartTime->time(), QTime(10, 0));
     EXPECT_EQ(rig.form.dtpEndTime->time(), QTime(11, 30));
+}
+
+TEST(MeetingForm, NewFromTheMonthViewIsSavedListedAndMarked)
+{
+    FormRig rig;
+    TCalFrame frame(TCalContext{rig.cal, rig.dialogs, rig.clock, rig.rs}, rig.form);
+    frame.FillGrid(encodeDate(2011, 7, 1));
+    frame.grid().stDt = frame.grid().enDt = jul(12);
+    QTimer::singleShot(0, &rig.form, [&] {
+        EXPECT_TRUE(rig.form.isVisible());
+        EXPECT_EQ(rig.form.dtpStartDate->date(), QDate(2011, 7, 12));
+        EXPECT_FALSE(rig.form.cbWholeDay->isChecked());
+        rig.form.edMemo->setPlainText(QStringLiteral("Lunch"));
+        rig.form.bnOk->click();
+    });
+    frame.Add1Click();
+    ASSERT_EQ(rig.cal.CalList.Count(), 1);
+    EXPECT_EQ(rig.cal.CalList.Get(0)->Summary, QStringLiteral("Lunch"));
+    EXPECT_TRUE(rig.fileText().contains(QLatin1String("<summary>Lunch</summary>")));
+    EXPECT_EQ(frame.sgMonth()->lookAt(3, 1).font, bgr::White); // selected, with an appointment
+    // Cancel leaves the calendar as it was.
+    frame.grid().stDt = frame.grid().enDt = jul(13);
+    QTimer::singleShot(0, &rig.form, [&] { rig.form.bnCancel->click(); });
+    frame.Add1Click();
+    EXPECT_EQ(rig.cal.CalList.Count(), 1);
+    EXPECT_EQ(rig.eventsInFile(), 1);
 }
