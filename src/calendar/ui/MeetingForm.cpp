@@ -11,10 +11,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QValidator>
 #include <QWheelEvent>
@@ -37,6 +39,21 @@ public:
                 return Intermediate;
         }
         return Invalid;
+    }
+};
+
+// Two digits centred in a 19-pixel cell: the style's text margins would clip them.
+class THourDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        const bool selected = option.state & QStyle::State_Selected;
+        const QPalette &pal = option.palette;
+        painter->fillRect(option.rect, selected ? pal.highlight() : pal.base());
+        painter->setPen(selected ? pal.highlightedText().color() : pal.text().color());
+        painter->drawText(option.rect, Qt::AlignCenter, index.data().toString());
     }
 };
 
@@ -114,8 +131,13 @@ void TMeetingForm::build()
     sgTime->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     sgTime->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sgTime->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    // The headers' minimum section sizes would widen the column and the rows.
+    sgTime->horizontalHeader()->setMinimumSectionSize(1);
+    sgTime->verticalHeader()->setMinimumSectionSize(1);
     sgTime->setColumnWidth(0, 19);
     sgTime->setShowGrid(false);
+    sgTime->setItemDelegate(new THourDelegate(sgTime));
+
     sgTime->setMouseTracking(true);
     sgTime->viewport()->setMouseTracking(true);
     for (int i = 0; i < 24; ++i) {

@@ -6,6 +6,7 @@
 #include "CalRig.h"
 #include "CalendarMain.h"
 #include "HintWindow.h"
+#include "MeetingForm.h"
 #include "MonthGridView.h"
 
 #include <QApplication>
@@ -138,4 +139,22 @@ TEST(CalendarDesktop, Screenshot)
     const QRect frame = w.frameGeometry().united(f.HintWindow()->geometry()).adjusted(-10, -10, 10, 10);
     const QPixmap shot = w.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
     ASSERT_TRUE(shot.save(file));
+}
+
+TEST(CalendarDesktop, EditorScreenshot)
+{
+    const QString file = qEnvironmentVariable("KIV_SCREENSHOT_EDITOR");
+    if (file.isEmpty())
+        GTEST_SKIP() << "set KIV_SCREENSHOT_EDITOR to a file name";
+    DesktopRig rig;
+    TMeetingForm &form = *rig.window->MeetingForm();
+    TCalEntry *e = rig.window->calendar().CalList.Get(1);
+    e->xmlEvent.Valarm().setTrigger(QStringLiteral("-PT30M"));
+    form.move(40, 40);
+    form.show();
+    form.SetCalEntry(e);
+    ASSERT_TRUE(managed(&form));
+    waitFor([] { return false; }, 500);
+    const QRect frame = form.frameGeometry().adjusted(-10, -10, 10, 10);
+    ASSERT_TRUE(form.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).save(file));
 }
