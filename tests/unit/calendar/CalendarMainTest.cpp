@@ -1,7 +1,9 @@
 #include "CalFrame.h"
 #include "CalendarMain.h"
 #include "Dialogs.h"
+#include "HintWindow.h"
 #include "IniFile.h"
+#include "MonthGridView.h"
 #include "TestSupport.h"
 #include "WinTools.h"
 
@@ -77,7 +79,12 @@ TEST(CalendarMain, ClosingStoresThePositionAndTheNextStartUsesIt)
         auto w = rig.make();
         w->showCalendar();
         w->move(100, 120);
+        // A day with an appointment under the mouse shows the hint; closing hides it.
+        w->calendar().CalList.Add(new TCalEntry(rig.clock));
+        w->CalFrame1()->sgMonthMouseMove(TMonthGridView::cellRect(4, 2).center()); // 20 July
+        EXPECT_TRUE(w->CalFrame1()->HintWindow()->isVisible());
         w->close();
+        EXPECT_FALSE(w->CalFrame1()->HintWindow()->isVisible());
         EXPECT_FALSE(w->isVisible());
         EXPECT_EQ(rig.key("Left"), QStringLiteral("100"));
         EXPECT_EQ(rig.key("Top"), QStringLiteral("120"));
