@@ -224,3 +224,20 @@ TEST(MeetingForm, NewFromTheMonthViewIsSavedListedAndMarked)
     EXPECT_EQ(rig.cal.CalList.Count(), 1);
     EXPECT_EQ(rig.eventsInFile(), 1);
 }
+
+TEST(MeetingForm, TabOrder)
+{
+    FormRig rig;
+    TMeetingForm &f = rig.form;
+    const QList<QWidget *> expected = {f.edMemo,   f.edLocation, f.dtpStartTime, f.dtpStartDate, f.dtpEndDate,
+                                       f.dtpEndTime, f.bnOk,     f.bnCancel,     f.cbWholeDay,   f.sgTime,
+                                       f.bnPrev,   f.bnNext,     f.bnDelete,     f.cbAlarm,      f.cbTrigger};
+    QList<QWidget *> seen;
+    QWidget *w = f.edMemo;
+    for (int guard = 0; guard < 200 && seen.size() < expected.size(); ++guard, w = w->nextInFocusChain()) {
+        for (QWidget *c : expected)
+            if ((w == c || c->isAncestorOf(w)) && !seen.contains(c))
+                seen << c;
+    }
+    EXPECT_EQ(seen, expected);
+}
