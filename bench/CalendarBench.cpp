@@ -60,6 +60,29 @@ void BM_LoadCalList(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+// The parse alone (libxml2 into the document, and freeing it), for scale.
+void BM_LoadXCal(benchmark::State &state)
+{
+    const QString file = calendarFile(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        TXCalDocumentPtr doc = LoadXCal(file);
+        benchmark::DoNotOptimize(doc.get());
+    }
+}
+
+// Loading without the teardown: what the program's start waits for.
+void BM_LoadCalListNoTeardown(benchmark::State &state)
+{
+    const QString file = calendarFile(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        auto cal = std::make_unique<TCalendarState>();
+        cal->startUp(file);
+        state.PauseTiming();
+        cal.reset();
+        state.ResumeTiming();
+    }
+}
+
 void BM_GetDateList(benchmark::State &state)
 {
     const TCalList &list = loaded(static_cast<int>(state.range(0))).CalList;
@@ -107,6 +130,8 @@ void BM_SaveXCal(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_LoadCalList)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadXCal)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadCalListNoTeardown)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GetDateList)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GetDateListAfterEdit)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EntryExists)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
