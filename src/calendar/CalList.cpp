@@ -97,10 +97,10 @@ void TCalList::AddAll(std::vector<TCalEntry *> items)
 int TCalList::Remove(TCalEntry *Item)
 {
     const int idx = IndexOf(Item);
-    if (idx >= 0) {
-        m_items.erase(m_items.begin() + idx);
-        keysChanged();
-    }
+    if (idx < 0)
+        return -1; // not ours: destroying it could free another list's entry
+    m_items.erase(m_items.begin() + idx);
+    keysChanged();
     if (m_owns)
         delete Item;
     return idx;

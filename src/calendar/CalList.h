@@ -43,7 +43,7 @@ public:
     // Takes many entries and sorts once; what loading a document uses.
     void AddAll(std::vector<TCalEntry *> items);
     // Takes the entry out of the list, destroys it when owned, and returns
-    // the position it had (-1 when it was not in the list).
+    // the position it had; -1 (and nothing destroyed) when it is not in the list.
     int Remove(TCalEntry *Item);
     // Destroys owned entries and empties the list.
     void Clear();

@@ -104,6 +104,9 @@ TEST(CalList, RemoveDestroysOnlyInTheMainList)
     EXPECT_EQ(b->Summary, QStringLiteral("b"));
     EXPECT_EQ(list.Remove(b), 1);
     EXPECT_EQ(summaries(&list), S({"a"}));
+    TCalEntry stranger(TCalEntry::Blank{}); // not in the list: left alone
+    EXPECT_EQ(list.Remove(&stranger), -1);
+    EXPECT_EQ(list.Count(), 1);
 }
 
 TEST(CalList, QueriesOnAnEmptyListGiveNone)

@@ -235,3 +235,17 @@ TEST(XCalDocument, CorpusFilesThatAreNotCalendarXmlAreRefusedCleanly)
     if (seen == 0)
         GTEST_SKIP() << "../shared/corpus is not there";
 }
+
+TEST(XCalDocument, ControlCharactersNeverMakeTheFileUnreadable)
+{
+    const TempDir dir;
+    TXCalDocumentPtr doc = NewXCal();
+    TXMLVeventType v = doc->Vcalendar().Vevent().Add();
+    v.setSummary(QStringLiteral("bell\x07 vtab\x0B nul") + QChar(0) + QStringLiteral(" kept\ttab\nline"));
+    v.Dtstart().setTZID(QStringLiteral("a\x01z"));
+    const QString path = dir.file(QStringLiteral("out.xml"));
+    SaveXCal(path, doc.get());
+    TXCalDocumentPtr back = LoadXCal(path);
+    EXPECT_EQ(back->Vcalendar().Vevent()[0].Summary(), QStringLiteral("bell vtab nul kept\ttab\nline"));
+    EXPECT_EQ(back->Vcalendar().Vevent()[0].Dtstart().TZID(), QStringLiteral("az"));
+}
