@@ -181,18 +181,23 @@ private:
     void inlineNode(const xmlNode *n)
     {
         switch (n->type) {
-        case XML_ELEMENT_NODE:
-            if (contentOf(n) == Content::Empty) {
-                startTag(n);
+        case XML_ELEMENT_NODE: {
+            const Content content = contentOf(n);
+            startTag(n);
+            if (content == Content::Empty) {
                 out += "/>";
                 return;
             }
-            startTag(n);
             out += '>';
-            for (const xmlNode *c = n->children; c; c = c->next)
-                inlineNode(c);
+            // Blanks between elements are layout even here; reading drops them.
+            const bool skipBlanks = content == Content::Elements;
+            for (const xmlNode *c = n->children; c; c = c->next) {
+                if (!(skipBlanks && isBlankText(c)))
+                    inlineNode(c);
+            }
             endTag(n);
             break;
+        }
         case XML_TEXT_NODE: escape(n->content, false); break;
         case XML_CDATA_SECTION_NODE:
             out += "<![CDATA[";
