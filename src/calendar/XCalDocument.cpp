@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include <libxml/SAX2.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 
@@ -40,11 +41,38 @@ void onUnparsedEntityDecl(void *ctx, const xmlChar *name, const xmlChar *, const
     refuseEntity(ctx, name);
 }
 
-// No network, no external document type, no entity substitution; blanks between
-// elements are dropped (the layout is rewritten on save) and short texts are
-// stored inside their nodes, which keeps big calendars small in memory.
-constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_COMPACT |
-                              XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+// Whether a run of characters is layout between elements, which is dropped (the
+// layout is rewritten on save, and a big calendar holds as many blanks as
+// elements). libxml2's own rule for this also drops blanks that are followed
+// by a carriage return, so a text starting with spaces and a CR LF line end
+// lost its spaces; here a run counts as layout only when it reaches a tag.
+bool isLayoutBlank(xmlParserCtxtPtr ctxt, const xmlChar *ch, int len)
+{
+    for (int i = 0; i < len; ++i) {
+        if (ch[i] != ' ' && ch[i] != '\t' && ch[i] != '\n' && ch[i] != '\r')
+            return false;
+    }
+    const xmlNode *node = ctxt->node;
+    const xmlChar *next = ctxt->input ? ctxt->input->cur : nullptr;
+    if (!node || !next || next[0] != '<' || (ctxt->space && *ctxt->space == 1))
+        return false;
+    if (!node->children)
+        return next[1] != '/'; // blanks before a first child; an element's only text is kept
+    const xmlNode *last = node->last;
+    if (last->type == XML_TEXT_NODE || last->type == XML_CDATA_SECTION_NODE)
+        return false; // the end of a text
+    return node->children->type != XML_TEXT_NODE; // between elements, unless beside text
+}
+
+void onCharacters(void *ctx, const xmlChar *ch, int len)
+{
+    if (!isLayoutBlank(static_cast<xmlParserCtxtPtr>(ctx), ch, len))
+        xmlSAX2Characters(ctx, ch, len);
+}
+
+// No network, no external document type, no entity substitution; short texts
+// are stored inside their nodes, which keeps big calendars small in memory.
+constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_COMPACT | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
 
 QString parserError(xmlParserCtxtPtr ctxt)
 {
@@ -66,6 +94,8 @@ xmlDocPtr guardedParse(const QString &name, Read read)
     tCurrentGuard = &guard;
     ctxt->sax->entityDecl = onEntityDecl;
     ctxt->sax->unparsedEntityDecl = onUnparsedEntityDecl;
+    ctxt->sax->characters = onCharacters;
+    ctxt->sax->ignorableWhitespace = onCharacters;
     xmlDocPtr doc = read(ctxt);
     tCurrentGuard = nullptr;
     QString reason;

@@ -263,3 +263,22 @@ TEST(XCalDocument, TextBesideElementsIsKeptAndReadsBackTheSame)
     TXCalDocumentPtr back = parseXCal(first, QStringLiteral("saved"));
     EXPECT_EQ(xcalText(*back), first);
 }
+
+TEST(XCalDocument, BlanksInTextsSurviveCrLfFiles)
+{
+    const TempDir dir;
+    const QString texts[] = {QStringLiteral("   \n  second\n   \nthird"), QStringLiteral("  "),
+                             QStringLiteral("\n"), QStringLiteral(" trailing \n"), QStringLiteral("\t\tx")};
+    TXCalDocumentPtr doc = NewXCal();
+    TXMLVeventTypeList events = doc->Vcalendar().Vevent();
+    for (const QString &t : texts)
+        events.Add().setDescription(t);
+    const QString path = dir.file(QStringLiteral("out.xml"));
+    SaveXCal(path, doc.get());
+    TXCalDocumentPtr back = LoadXCal(path);
+    const TXMLVeventTypeList read = back->Vcalendar().Vevent();
+    ASSERT_EQ(read.Count(), 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(read[i].Description(), texts[i]) << i;
+    EXPECT_EQ(xcalText(*back), test::readAll(path));
+}
