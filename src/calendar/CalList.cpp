@@ -69,6 +69,15 @@ void TCalList::sortItems()
 
 int TCalList::Add(TCalEntry *Item)
 {
+    if (!Item)
+        return -1;
+    // Held twice, an owned entry would be destroyed twice: a second Add only
+    // restores the order, as any Add does.
+    if (IndexOf(Item) >= 0) {
+        sortItems();
+        keysChanged();
+        return IndexOf(Item);
+    }
     // The list is usually still in order: then one insertion does what a full
     // sort would. After an in-place change of a start time it is not, and the
     // whole list is sorted again.

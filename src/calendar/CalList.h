@@ -38,7 +38,8 @@ public:
     // Takes the entry (owned when this is the main list), keeps the list in
     // ascending StartTime and returns the entry's position. The order among
     // equal start times is not defined. An entry whose StartTime was changed
-    // in place is put back in order here, at the next Add.
+    // in place is put back in order here, at the next Add. An entry already in
+    // the list is not added again.
     int Add(TCalEntry *Item);
     // Takes many entries and sorts once; what loading a document uses.
     void AddAll(std::vector<TCalEntry *> items);

@@ -77,6 +77,9 @@ TEST(CalList, InPlaceChangeIsSortedAtTheNextAdd)
     EXPECT_EQ(summaries(&list), S({"a", "b", "c"}));
     EXPECT_EQ(list.Add(make(jul(7), jul(7), "n")), 1);
     EXPECT_EQ(summaries(&list), S({"b", "n", "c", "a"}));
+    a->StartTime = jul(2);
+    EXPECT_EQ(list.Add(a), 0); // already held: only put back in order
+    EXPECT_EQ(summaries(&list), S({"a", "b", "n", "c"}));
 }
 
 TEST(CalList, AddAllSortsOnce)
