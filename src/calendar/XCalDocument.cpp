@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <libxml/SAX2.h>
+#include <libxml/xmlerror.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 
@@ -17,6 +18,7 @@ namespace {
 struct ParseGuard
 {
     QString refusedEntity;
+    QString encodingError; // from the conversion layer, which has no parser context
 };
 // The guard of the parse running on this thread (the reset at the start of a
 // parse clears the context's own user fields, so they cannot carry it).
@@ -29,6 +31,43 @@ void refuseEntity(void *ctx, const xmlChar *name)
         tCurrentGuard->refusedEntity = QString::fromUtf8(reinterpret_cast<const char *>(name));
     xmlStopParser(ctxt);
 }
+
+void silentError(void *, const char *, ...)
+{
+}
+
+void onStructuredError(void *, xmlErrorPtr error)
+{
+    if (tCurrentGuard && error && error->message && tCurrentGuard->encodingError.isEmpty() &&
+        (error->domain == XML_FROM_I18N || error->domain == XML_FROM_IO))
+        tCurrentGuard->encodingError = QString::fromUtf8(error->message).trimmed();
+}
+
+// Nothing of a parse reaches stderr; errors become the reason of the KivError.
+class QuietErrors
+{
+public:
+    QuietErrors()
+        : m_generic(xmlGenericError), m_genericContext(xmlGenericErrorContext),
+          m_structured(xmlStructuredError), m_structuredContext(xmlStructuredErrorContext)
+    {
+        xmlSetGenericErrorFunc(nullptr, silentError);
+        xmlSetStructuredErrorFunc(nullptr, onStructuredError);
+    }
+    ~QuietErrors()
+    {
+        xmlSetGenericErrorFunc(m_genericContext, m_generic);
+        xmlSetStructuredErrorFunc(m_structuredContext, m_structured);
+    }
+    QuietErrors(const QuietErrors &) = delete;
+    QuietErrors &operator=(const QuietErrors &) = delete;
+
+private:
+    xmlGenericErrorFunc m_generic;
+    void *m_genericContext;
+    xmlStructuredErrorFunc m_structured;
+    void *m_structuredContext;
+};
 
 void onEntityDecl(void *ctx, const xmlChar *name, int, const xmlChar *, const xmlChar *, xmlChar *)
 {
@@ -91,6 +130,7 @@ xmlDocPtr guardedParse(const QString &name, Read read)
     if (!ctxt)
         throw KivError(QStringLiteral("%1: out of memory").arg(name));
     ParseGuard guard;
+    const QuietErrors quiet;
     tCurrentGuard = &guard;
     ctxt->sax->entityDecl = onEntityDecl;
     ctxt->sax->unparsedEntityDecl = onUnparsedEntityDecl;
@@ -102,6 +142,8 @@ xmlDocPtr guardedParse(const QString &name, Read read)
     if (!guard.refusedEntity.isEmpty())
         reason = QStringLiteral("the file declares the entity \"%1\"; calendar files may not declare entities")
                      .arg(guard.refusedEntity);
+    else if (!guard.encodingError.isEmpty())
+        reason = QStringLiteral("the text does not match its encoding (%1)").arg(guard.encodingError);
     else if (!doc || !ctxt->wellFormed)
         reason = parserError(ctxt);
     xmlFreeParserCtxt(ctxt);
