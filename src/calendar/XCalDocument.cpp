@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <string>
+
 #include <libxml/SAX2.h>
 #include <libxml/xmlerror.h>
 #include <libxml/parser.h>
@@ -80,33 +82,108 @@ void onUnparsedEntityDecl(void *ctx, const xmlChar *name, const xmlChar *, const
     refuseEntity(ctx, name);
 }
 
-// Whether a run of characters is layout between elements, which is dropped (the
-// layout is rewritten on save, and a big calendar holds as many blanks as
-// elements). libxml2's own rule for this also drops blanks that are followed
-// by a carriage return, so a text starting with spaces and a CR LF line end
-// lost its spaces; here a run counts as layout only when it reaches a tag.
-bool isLayoutBlank(xmlParserCtxtPtr ctxt, const xmlChar *ch, int len)
+// Blanks between elements are layout (rewritten on save), and a big calendar
+// holds as many of them as elements. A whitespace-only text is held back until
+// it is complete: it is dropped when an element, comment or instruction follows
+// it or when its element ends after other children; an element whose only
+// content is blanks keeps them, and blanks that go on into a text are part of
+// it. Deciding on whole texts keeps the result independent of how the parser
+// cut the characters into pieces (libxml2's own rule, XML_PARSE_NOBLANKS,
+// decides per piece and so also ate spaces at the start of texts in CR LF files).
+struct PendingBlank
+{
+    xmlNode *parent = nullptr;
+    std::string text; // clear() keeps the buffer for the next blanks
+};
+thread_local PendingBlank tPendingBlank;
+
+bool isBlank(const xmlChar *ch, int len)
 {
     for (int i = 0; i < len; ++i) {
         if (ch[i] != ' ' && ch[i] != '\t' && ch[i] != '\n' && ch[i] != '\r')
             return false;
     }
-    const xmlNode *node = ctxt->node;
-    const xmlChar *next = ctxt->input ? ctxt->input->cur : nullptr;
-    if (!node || !next || next[0] != '<' || (ctxt->space && *ctxt->space == 1))
-        return false;
-    if (!node->children)
-        return next[1] != '/'; // blanks before a first child; an element's only text is kept
-    const xmlNode *last = node->last;
-    if (last->type == XML_TEXT_NODE || last->type == XML_CDATA_SECTION_NODE)
-        return false; // the end of a text
-    return node->children->type != XML_TEXT_NODE; // between elements, unless beside text
+    return true;
+}
+
+// Gives the held-back blanks to the tree after all (they belong to a text).
+void keepPendingBlank(void *ctx)
+{
+    if (!tPendingBlank.parent)
+        return;
+    tPendingBlank.parent = nullptr;
+    xmlSAX2Characters(ctx, reinterpret_cast<const xmlChar *>(tPendingBlank.text.data()),
+                      static_cast<int>(tPendingBlank.text.size()));
+    tPendingBlank.text.clear();
+}
+
+void dropPendingBlank()
+{
+    tPendingBlank.parent = nullptr;
+    tPendingBlank.text.clear();
 }
 
 void onCharacters(void *ctx, const xmlChar *ch, int len)
 {
-    if (!isLayoutBlank(static_cast<xmlParserCtxtPtr>(ctx), ch, len))
-        xmlSAX2Characters(ctx, ch, len);
+    const xmlNode *node = static_cast<xmlParserCtxtPtr>(ctx)->node;
+    if (tPendingBlank.parent && tPendingBlank.parent != node)
+        dropPendingBlank(); // not reached: every change of element settles the blanks
+    const bool startsText = !node || !node->last || node->last->type != XML_TEXT_NODE;
+    if (isBlank(ch, len) && startsText) {
+        tPendingBlank.parent = const_cast<xmlNode *>(node);
+        tPendingBlank.text.append(reinterpret_cast<const char *>(ch), static_cast<size_t>(len));
+        return;
+    }
+    keepPendingBlank(ctx);
+    xmlSAX2Characters(ctx, ch, len);
+}
+
+void onCdata(void *ctx, const xmlChar *value, int len)
+{
+    keepPendingBlank(ctx);
+    xmlSAX2CDataBlock(ctx, value, len);
+}
+
+void onReference(void *ctx, const xmlChar *name)
+{
+    keepPendingBlank(ctx);
+    xmlSAX2Reference(ctx, name);
+}
+
+void onStartElement(void *ctx, const xmlChar *localname, const xmlChar *prefix, const xmlChar *uri,
+                    int nbNamespaces, const xmlChar **namespaces, int nbAttributes, int nbDefaulted,
+                    const xmlChar **attributes)
+{
+    dropPendingBlank();
+    xmlSAX2StartElementNs(ctx, localname, prefix, uri, nbNamespaces, namespaces, nbAttributes, nbDefaulted,
+                          attributes);
+}
+
+void onEndElement(void *ctx, const xmlChar *localname, const xmlChar *prefix, const xmlChar *uri)
+{
+    const xmlNode *node = static_cast<xmlParserCtxtPtr>(ctx)->node;
+    if (tPendingBlank.parent == node) {
+        bool besideOthers = false;
+        for (const xmlNode *c = node ? node->children : nullptr; c && !besideOthers; c = c->next)
+            besideOthers = c->type == XML_ELEMENT_NODE || c->type == XML_COMMENT_NODE || c->type == XML_PI_NODE;
+        if (besideOthers)
+            dropPendingBlank();
+        else
+            keepPendingBlank(ctx);
+    }
+    xmlSAX2EndElementNs(ctx, localname, prefix, uri);
+}
+
+void onComment(void *ctx, const xmlChar *value)
+{
+    dropPendingBlank();
+    xmlSAX2Comment(ctx, value);
+}
+
+void onProcessingInstruction(void *ctx, const xmlChar *target, const xmlChar *data)
+{
+    dropPendingBlank();
+    xmlSAX2ProcessingInstruction(ctx, target, data);
 }
 
 // No network, no external document type, no entity substitution; short texts
@@ -136,8 +213,15 @@ xmlDocPtr guardedParse(const QString &name, Read read)
     ctxt->sax->unparsedEntityDecl = onUnparsedEntityDecl;
     ctxt->sax->characters = onCharacters;
     ctxt->sax->ignorableWhitespace = onCharacters;
+    ctxt->sax->cdataBlock = onCdata;
+    ctxt->sax->reference = onReference;
+    ctxt->sax->startElementNs = onStartElement;
+    ctxt->sax->endElementNs = onEndElement;
+    ctxt->sax->comment = onComment;
+    ctxt->sax->processingInstruction = onProcessingInstruction;
     xmlDocPtr doc = read(ctxt);
     tCurrentGuard = nullptr;
+    dropPendingBlank();
     QString reason;
     if (!guard.refusedEntity.isEmpty())
         reason = QStringLiteral("the file declares the entity \"%1\"; calendar files may not declare entities")
