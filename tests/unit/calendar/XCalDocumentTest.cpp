@@ -1,5 +1,5 @@
 #include "XCalDocument.h"
-
+#include "CalList.h"
 #include "KivError.h"
 #include "TestSupport.h"
 
@@ -281,4 +281,29 @@ TEST(XCalDocument, BlanksInTextsSurviveCrLfFiles)
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(read[i].Description(), texts[i]) << i;
     EXPECT_EQ(xcalText(*back), test::readAll(path));
+}
+
+TEST(XCalDocument, EveryLoadableFixtureReadsBackToTheSameBytes)
+{
+    // Read as at start (which creates missing elements), save, load, save again.
+    int loaded = 0;
+    for (const QFileInfo &f : QDir(test::dataFile(QStringLiteral("xcal"))).entryInfoList({QStringLiteral("*.xml")})) {
+        TXCalDocumentPtr doc;
+        try {
+            doc = LoadXCal(f.absoluteFilePath());
+        } catch (const KivError &) {
+            continue; // the damaged ones
+        }
+        ++loaded;
+        TCalList list;
+        try {
+            list.ReadFromXCal(doc.get());
+        } catch (const KivError &) {
+        }
+        list.Clear();
+        const QByteArray first = xcalText(*doc);
+        TXCalDocumentPtr back = parseXCal(first, f.fileName());
+        EXPECT_EQ(xcalText(*back).toStdString(), first.toStdString()) << f.fileName().toStdString();
+    }
+    EXPECT_GE(loaded, 4);
 }
