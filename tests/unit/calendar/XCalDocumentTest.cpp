@@ -1,4 +1,5 @@
 #include "XCalDocument.h"
+
 #include "CalList.h"
 #include "KivError.h"
 #include "TestSupport.h"
