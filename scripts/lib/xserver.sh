@@ -24,11 +24,35 @@ kiv_start_openbox() {
   local i
   for i in $(seq 1 100); do
     if DISPLAY="$KIV_DISPLAY" xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
-      return 0
+      kiv_wait_wm_events
+      return $?
     fi
     sleep 0.1
   done
   echo "openbox did not start" >&2
+  return 1
+}
+
+# openbox announces itself before its event loop runs, and a window mapped in
+# between is never managed (it stays unmapped). Ready is when it answers a
+# request: switch to the second desktop and back.
+kiv_wait_wm_events() {
+  local i
+  for i in $(seq 1 100); do
+    DISPLAY="$KIV_DISPLAY" xdotool set_desktop 1 2>/dev/null || true
+    sleep 0.05
+    if DISPLAY="$KIV_DISPLAY" xprop -root _NET_CURRENT_DESKTOP 2>/dev/null | grep -q '= 1$'; then
+      DISPLAY="$KIV_DISPLAY" xdotool set_desktop 0 2>/dev/null || true
+      for i in $(seq 1 100); do
+        if DISPLAY="$KIV_DISPLAY" xprop -root _NET_CURRENT_DESKTOP 2>/dev/null | grep -q '= 0$'; then
+          return 0
+        fi
+        sleep 0.05
+      done
+      break
+    fi
+  done
+  echo "openbox does not answer" >&2
   return 1
 }
 

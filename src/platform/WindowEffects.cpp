@@ -1,5 +1,6 @@
 #include "WindowEffects.h"
 
+#include <QBitmap>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
@@ -179,31 +180,23 @@ void setOpacity(QWidget *w, int alpha)
 
 QRegion shapeFromImage(const QImage &image, const QList<QRgb> &seeThrough, const QRegion &clip)
 {
-    const QImage img = image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
-                           ? image
-                           : image.convertToFormat(QImage::Format_RGB32);
-    QList<QRgb> keys;
-    for (QRgb k : seeThrough)
-        keys << (k & 0xFFFFFFu);
-    std::vector<QRect> runs;
-    runs.reserve(static_cast<size_t>(img.height()) * 4);
-    for (int y = 0; y < img.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
-        int start = -1;
-        for (int x = 0; x <= img.width(); ++x) {
-            const bool visible = x < img.width() && !keys.contains(line[x] & 0xFFFFFFu);
-            if (visible && start < 0)
-                start = x;
-            else if (!visible && start >= 0) {
-                runs.emplace_back(start, y, x - start, 1);
-                start = -1;
-            }
+    const QImage img = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+    if (seeThrough.isEmpty())
+        return QRegion(img.rect()) & clip;
+    // One 1-bit mask per see-through colour, its bits set where the pixel has
+    // that colour, merged; the bitmap's region is then the other pixels. Qt's
+    // bitmap-to-region conversion is faster than collecting runs into a QRegion.
+    QImage mask = img.createMaskFromColor(seeThrough.front() | 0xFF000000u, Qt::MaskInColor);
+    for (qsizetype i = 1; i < seeThrough.size(); ++i) {
+        const QImage more = img.createMaskFromColor(seeThrough.at(i) | 0xFF000000u, Qt::MaskInColor);
+        for (int y = 0; y < mask.height(); ++y) {
+            uchar *dst = mask.scanLine(y);
+            const uchar *src = more.constScanLine(y);
+            for (qsizetype b = 0; b < mask.bytesPerLine(); ++b)
+                dst[b] |= src[b];
         }
     }
-    QRegion region;
-    // One-pixel rows in top-down, left-right order are a valid banded region.
-    region.setRects(runs.data(), static_cast<int>(runs.size()));
-    return region & clip;
+    return QRegion(QBitmap::fromImage(mask)) & clip;
 }
 
 void setShape(QWidget *w, const QRegion &shape)

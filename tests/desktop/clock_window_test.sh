@@ -34,6 +34,18 @@ eventually() {
   return 1
 }
 
+# The first visible window matching xdotool search arguments, within 10 s.
+# (search --sync gives up at once when a window vanishes while it looks.)
+wait_window() {
+  local i id
+  for i in $(seq 1 100); do
+    id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -1)
+    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
 # Starts the clock from a copy in its own folder, so its settings file lands there.
 start_clock() {
   local dir=$1
@@ -48,14 +60,12 @@ kiv_start_openbox
 export DISPLAY=$KIV_DISPLAY
 
 # An ordinary window underneath the clock's default place.
-xlogo -geometry 300x300+690+140 >/dev/null 2>&1 &
+xlogo -geometry 300x300+690+140 >"$work/xlogo.log" 2>&1 &
 pids+=($!)
-below=$(timeout 10 xdotool search --sync --onlyvisible --class '^XLogo$' | head -1)
-[ -n "$below" ] || fail "the window below did not appear"
+below=$(wait_window --class "^XLogo$") || fail "the window below did not appear: $(cat "$work/xlogo.log"; for w in $(xdotool search --class XLogo); do xwininfo -id $w | grep -E "Map State|geometry"; done; ps -p ${pids[0]},$KIV_WM_PID -o pid,stat,cmd)"
 
 start_clock "$work/a"
-clock=$(timeout 10 xdotool search --sync --onlyvisible --classname '^kivclock$' | head -1)
-[ -n "$clock" ] || fail "the clock did not show its window"
+clock=$(wait_window --classname '^kivclock$') || fail "the clock did not show its window"
 eventually "xprop -id $clock WM_STATE | grep -q Normal" || fail "the clock was not managed"
 
 geometry=$(xwininfo -id "$clock")
@@ -92,7 +102,8 @@ stack=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //')
 [ "${stack##*, }" = "$(printf '0x%x' "$clock")" ] || fail "the clock is not topmost: $stack"
 # The centre: every hand crosses it. A see-through pixel: 20 pixels from the
 # centre in a direction that no hand (nor tail) comes near during the next seconds.
-read -r sx sy < <(date '+%H %M %S' | awk -v ox=738 -v oy=188 '
+now=$(date '+%H %M %S')
+read -r sx sy < <(echo "$now" | awk -v ox=738 -v oy=188 '
   function gap(a, b) { d = (a - b) % 360; if (d < 0) d += 360; return d > 180 ? 360 - d : d }
   { h = $1 % 12; m = $2; s = $3
     n = 0
@@ -110,7 +121,7 @@ read -r sx sy < <(date '+%H %M %S' | awk -v ox=738 -v oy=188 '
       if (ok) { r = c * 3.14159265 / 180; printf "%d %d\n", ox + 44 + 20 * cos(r), oy + 44 + 20 * sin(r); exit }
     }
     print "none" }')
-[ "$sx" != none ] || fail "no free direction found"
+[ "$sx" != none ] || fail "no free direction found at $now"
 under_is 782 232 "$clock" || fail "a hand pixel does not belong to the clock"
 under_is "$sx" "$sy" "$below" || fail "a see-through pixel ($sx, $sy) does not reach the window below"
 under_is "$sx" "$sy" "$clock" && fail "a see-through pixel belongs to the clock"
