@@ -1,13 +1,15 @@
 #include "WindowEffects.h"
 
-#include <QBitmap>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QVariant>
 #include <QWindow>
 
 #include <unistd.h>
+#include <xcb/shape.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -17,10 +19,16 @@ namespace {
 
 xcb_connection_t *connection()
 {
-    if (!qGuiApp)
-        return nullptr;
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
+    // Looked up once per application object: the lookup is a dynamic_cast,
+    // and the clock asks several times a second.
+    static const QGuiApplication *app = nullptr;
+    static xcb_connection_t *conn = nullptr;
+    if (qGuiApp != app) {
+        app = qGuiApp;
+        auto *x11 = app ? app->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+        conn = x11 ? x11->connection() : nullptr;
+    }
+    return conn;
 }
 
 template <typename T>
@@ -181,28 +189,75 @@ void setOpacity(QWidget *w, int alpha)
 QRegion shapeFromImage(const QImage &image, const QList<QRgb> &seeThrough, const QRegion &clip)
 {
     const QImage img = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
-    if (seeThrough.isEmpty())
-        return QRegion(img.rect()) & clip;
-    // One 1-bit mask per see-through colour, its bits set where the pixel has
-    // that colour, merged; the bitmap's region is then the other pixels. Qt's
-    // bitmap-to-region conversion is faster than collecting runs into a QRegion.
-    QImage mask = img.createMaskFromColor(seeThrough.front() | 0xFF000000u, Qt::MaskInColor);
-    for (qsizetype i = 1; i < seeThrough.size(); ++i) {
-        const QImage more = img.createMaskFromColor(seeThrough.at(i) | 0xFF000000u, Qt::MaskInColor);
-        for (int y = 0; y < mask.height(); ++y) {
-            uchar *dst = mask.scanLine(y);
-            const uchar *src = more.constScanLine(y);
-            for (qsizetype b = 0; b < mask.bytesPerLine(); ++b)
-                dst[b] |= src[b];
+    QRgb keys[8];
+    const qsizetype keyCount = std::min<qsizetype>(seeThrough.size(), 8);
+    for (qsizetype i = 0; i < keyCount; ++i)
+        keys[i] = seeThrough.at(i) & 0xFFFFFFu;
+    const auto seeThroughPixel = [&](QRgb p) {
+        p &= 0xFFFFFFu;
+        for (qsizetype i = 0; i < keyCount; ++i)
+            if (p == keys[i])
+                return true;
+        return false;
+    };
+    // The clip's rectangles are y-x banded: walk them band by band next to the
+    // rows, so that each run is cut to the clip as it is found and the result
+    // is banded as well (no region arithmetic, which costs more than the scan).
+    const QRegion clipped = clip & QRegion(img.rect());
+    std::vector<QRect> runs;
+    runs.reserve(512);
+    auto band = clipped.begin();
+    const auto end = clipped.end();
+    for (int y = 0; y < img.height(); ++y) {
+        while (band != end && band->bottom() < y)
+            ++band;
+        if (band == end)
+            break;
+        if (band->top() > y)
+            continue;
+        const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        for (auto r = band; r != end && r->top() == band->top(); ++r) {
+            int start = -1;
+            for (int x = r->left(); x <= r->right() + 1; ++x) {
+                const bool visible = x <= r->right() && !seeThroughPixel(line[x]);
+                if (visible && start < 0)
+                    start = x;
+                else if (!visible && start >= 0) {
+                    runs.emplace_back(start, y, x - start, 1);
+                    start = -1;
+                }
+            }
         }
     }
-    return QRegion(QBitmap::fromImage(mask)) & clip;
+    QRegion region;
+    region.setRects(runs.data(), static_cast<int>(runs.size()));
+    return region;
 }
 
 void setShape(QWidget *w, const QRegion &shape)
 {
-    w->setMask(shape); // Qt sends nothing when the shape did not change
-    flushWindowRequests();
+    xcb_connection_t *c = connection();
+    if (!c) {
+        w->setMask(shape);
+        return;
+    }
+    // The X shape is set directly rather than through QWidget::setMask: a
+    // widget mask also clips every paint to hundreds of rectangles, which
+    // makes Qt hand each fill to its thread pool, once a second.
+    static const char *const kShapeProperty = "_kiv_window_shape";
+    const QVariant last = w->property(kShapeProperty);
+    if (last.isValid() && last.value<QRegion>() == shape && w->internalWinId())
+        return;
+    const auto win = static_cast<xcb_window_t>(w->winId());
+    std::vector<xcb_rectangle_t> rects;
+    rects.reserve(static_cast<size_t>(shape.rectCount()));
+    for (const QRect &r : shape)
+        rects.push_back({static_cast<int16_t>(r.x()), static_cast<int16_t>(r.y()),
+                         static_cast<uint16_t>(r.width()), static_cast<uint16_t>(r.height())});
+    xcb_shape_rectangles(c, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, XCB_CLIP_ORDERING_YX_BANDED, win, 0, 0,
+                         static_cast<uint32_t>(rects.size()), rects.data());
+    w->setProperty(kShapeProperty, QVariant::fromValue(shape));
+    xcb_flush(c);
 }
 
 std::vector<TWindowId> findWindowsByClass(const QString &className)

@@ -31,3 +31,23 @@ TEST(WindowShape, AnAllKeyImageIsFullySeeThrough)
     img.fill(Qt::white);
     EXPECT_TRUE(shapeFromImage(img, {qRgb(255, 255, 255)}, QRegion(0, 0, 5, 5)).isEmpty());
 }
+
+TEST(WindowShape, MatchesAPixelByPixelCheckInsideADisc)
+{
+    // Random pixels of three colours, two of them see-through, clipped to a disc.
+    QImage img(61, 47, QImage::Format_RGB32);
+    const QRgb colors[] = {qRgb(0xef, 0xef, 0xef), qRgb(255, 255, 255), qRgb(10, 20, 30)};
+    unsigned seed = 12345;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            seed = seed * 1103515245u + 12345u;
+            img.setPixel(x, y, colors[(seed >> 16) % 3]);
+        }
+    const QRegion disc(0, 0, 61, 47, QRegion::Ellipse);
+    const QRegion r = shapeFromImage(img, {colors[0], colors[1]}, disc);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const bool expected = disc.contains(QPoint(x, y)) && img.pixel(x, y) == colors[2];
+            ASSERT_EQ(r.contains(QPoint(x, y)), expected) << x << "," << y;
+        }
+}
