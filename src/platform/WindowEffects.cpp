@@ -257,7 +257,8 @@ void setShape(QWidget *w, const QRegion &shape)
     xcb_shape_rectangles(c, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, XCB_CLIP_ORDERING_YX_BANDED, win, 0, 0,
                          static_cast<uint32_t>(rects.size()), rects.data());
     w->setProperty(kShapeProperty, QVariant::fromValue(shape));
-    xcb_flush(c);
+    // Not flushed here: a write to the X socket costs more than the rest of
+    // the change, and the window's next paint flushes anyway.
 }
 
 std::vector<TWindowId> findWindowsByClass(const QString &className)

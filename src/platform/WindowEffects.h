@@ -28,6 +28,8 @@ void setOpacity(QWidget *w, int alpha);
 // Only the pixels of `image` that are not one of the `seeThrough` colours, and
 // lie inside `clip`, are visible and receive the mouse.
 QRegion shapeFromImage(const QImage &image, const QList<QRgb> &seeThrough, const QRegion &clip);
+// Only `shape` is visible and receives the mouse. The request goes out with the
+// window's next paint; call flushWindowRequests() when no paint follows.
 void setShape(QWidget *w, const QRegion &shape);
 // Other clients' top-level windows whose WM_CLASS class is `className`
 // (compared without case); the calling process's own windows are left out.

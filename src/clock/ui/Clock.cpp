@@ -170,7 +170,7 @@ void TClock::updateShape()
 
 void TClock::Timer1Timer()
 {
-    update();
+    update(); // the paint also sends the new shape to the X server
     DrawClockFace(m_face, ZeigerCol, true, m_env.clock->now(), width(), height());
     updateShape();
     if (Ticks.tick())
@@ -179,8 +179,9 @@ void TClock::Timer1Timer()
 
 void TClock::paintEvent(QPaintEvent *)
 {
+    // The face image covers the whole window; what it leaves in its key
+    // colour is outside the window's shape.
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
     p.drawImage(0, 0, m_face);
 }
 

@@ -1,8 +1,18 @@
 #include "ClockFace.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
+#include <string>
 
 using namespace kiv;
+
+namespace kiv {
+void PrintTo(const TFaceLine &l, std::ostream *os)
+{
+    *os << "(" << l.from.x() << "," << l.from.y() << ")-(" << l.to.x() << "," << l.to.y() << ") pen "
+        << l.penWidth << " colour " << std::hex << l.color << std::dec;
+}
+} // namespace kiv
 
 namespace {
 
@@ -28,6 +38,11 @@ struct HandCase
     TFaceLine hour, minute, second;
     QRect ball;
 };
+
+void PrintTo(const HandCase &c, std::ostream *os)
+{
+    *os << c.w << "px " << c.h << ":" << c.m << ":" << c.s;
+}
 
 class FaceHands : public ::testing::TestWithParam<HandCase>
 {
@@ -62,14 +77,19 @@ INSTANTIATE_TEST_SUITE_P(
         // Half past three: hour hand at 15 degrees below 3 o'clock, minute hand down.
         HandCase{88, 15, 30, 0, line(70, 51, 36, 42, 6, kHands), line(44, 83, 44, 33, 4, kHands),
                  line(44, 7, 44, 51, 1, kSecondHandColor), QRect(39, 2, 10, 10)},
-        // Second hand at 15 s points right.
-        HandCase{88, 0, 0, 15, line(44, 17, 44, 52, 6, kHands), line(44, 5, 44, 55, 4, kHands),
+        // Second hand at 15 s points right; the minute hand has moved a quarter minute.
+        HandCase{88, 0, 0, 15, line(44, 17, 44, 52, 6, kHands), line(45, 5, 44, 55, 4, kHands),
                  line(81, 44, 37, 44, 1, kSecondHandColor), QRect(76, 39, 10, 10)},
         // W = 24, the smallest size: hour and minute pens 2, K = 1.
         HandCase{24, 0, 0, 0, line(12, 4, 12, 14, 2, kHands), line(12, 1, 12, 15, 2, kHands),
                  line(12, 1, 12, 14, 1, kSecondHandColor), QRect(11, 0, 2, 2)},
         HandCase{24, 3, 0, 0, line(20, 12, 10, 12, 2, kHands), line(12, 1, 12, 15, 2, kHands),
-                 line(12, 1, 12, 14, 1, kSecondHandColor), QRect(11, 0, 2, 2)}));
+                 line(12, 1, 12, 14, 1, kSecondHandColor), QRect(11, 0, 2, 2)}),
+    [](const ::testing::TestParamInfo<HandCase> &i) {
+        const HandCase &c = i.param;
+        return "W" + std::to_string(c.w) + "_" + std::to_string(c.h) + "h" + std::to_string(c.m) + "m" +
+               std::to_string(c.s) + "s";
+    });
 
 TEST(ClockFace, TicksRunFromEightyPercentToTheRim)
 {
