@@ -11,15 +11,7 @@ secs=${2:-60}
 . "$top/scripts/lib/xserver.sh"
 
 work=$(mktemp -d)
-pids=()
-cleanup() {
-  local p
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
-  kiv_stop_x
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'kiv_stop_tracked; kiv_stop_x; rm -rf "$work"' EXIT
 
 kiv_start_xvfb
 kiv_start_openbox
@@ -47,11 +39,11 @@ start_timed() {
 
 cp "$build/src/clock/kivclock" "$work/kivclock"
 read -r clock_pid clock_ms < <(cd "$work" && start_timed kivclock ./kivclock)
-pids+=("$clock_pid")
+KIV_PIDS+=("$clock_pid")
 read -r xclock_pid xclock_ms < <(start_timed xclock xclock -update 1 -geometry 88x88+100+100)
-pids+=("$xclock_pid")
+KIV_PIDS+=("$xclock_pid")
 read -r qt_pid qt_ms < <(start_timed minimal_qt_clock "$build/bench/minimal_qt_clock")
-pids+=("$qt_pid")
+KIV_PIDS+=("$qt_pid")
 
 sleep 5 # past start-up
 # CPU time in nanoseconds over all threads (/proc/PID/stat counts in 10 ms steps).
@@ -59,7 +51,7 @@ cpu() { cat /proc/"$1"/task/*/schedstat | awk '{ n += $1 } END { printf "%.0f\n"
 ctx() { cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ { n += $2 } END { print n }'; }
 rss() { awk '/^VmRSS/ { print $2 }' "/proc/$1/status"; }
 declare -A cpu0 ctx0
-for p in "${pids[@]}"; do cpu0[$p]=$(cpu "$p"); ctx0[$p]=$(ctx "$p"); done
+for p in "${KIV_PIDS[@]}"; do cpu0[$p]=$(cpu "$p"); ctx0[$p]=$(ctx "$p"); done
 sleep "$secs"
 
 printf '%-18s %14s %14s %10s %12s\n' program "CPU s/minute" "switches/s" "RSS MB" "mapped ms"

@@ -11,15 +11,7 @@ top=$2
 . "$top/scripts/lib/xserver.sh"
 
 work=$(mktemp -d)
-pids=()
-cleanup() {
-  local p
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
-  kiv_stop_x
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'kiv_stop_tracked; kiv_stop_x; rm -rf "$work"' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 pass() { echo "ok: $*"; }
@@ -34,25 +26,13 @@ eventually() {
   return 1
 }
 
-# The first visible window matching xdotool search arguments, within 10 s.
-# (search --sync gives up at once when a window vanishes while it looks.)
-wait_window() {
-  local i id
-  for i in $(seq 1 100); do
-    id=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -1)
-    if [ -n "$id" ]; then echo "$id"; return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
-
 # Starts the clock from a copy in its own folder, so its settings file lands there.
 start_clock() {
   local dir=$1
   mkdir -p "$dir"
   cp "$exe" "$dir/kivclock"
   (cd "$dir" && exec ./kivclock >"$dir/out.log" 2>&1) &
-  pids+=($!)
+  KIV_PIDS+=($!)
 }
 
 kiv_start_xvfb
@@ -61,11 +41,11 @@ export DISPLAY=$KIV_DISPLAY
 
 # An ordinary window underneath the clock's default place.
 xlogo -geometry 300x300+690+140 >"$work/xlogo.log" 2>&1 &
-pids+=($!)
-below=$(wait_window --class "^XLogo$") || fail "the window below did not appear: $(cat "$work/xlogo.log"; for w in $(xdotool search --class XLogo); do xwininfo -id $w | grep -E "Map State|geometry"; done; ps -p ${pids[0]},$KIV_WM_PID -o pid,stat,cmd)"
+KIV_PIDS+=($!)
+below=$(kiv_wait_window --class "^XLogo$") || fail "the window below did not appear: $(cat "$work/xlogo.log"; for w in $(xdotool search --class XLogo); do xwininfo -id $w | grep -E "Map State|geometry"; done; ps -p ${KIV_PIDS[0]},$KIV_WM_PID -o pid,stat,cmd)"
 
 start_clock "$work/a"
-clock=$(wait_window --classname '^kivclock$') || fail "the clock did not show its window"
+clock=$(kiv_wait_window --classname '^kivclock$') || fail "the clock did not show its window"
 eventually "xprop -id $clock WM_STATE | grep -q Normal" || fail "the clock was not managed"
 
 geometry=$(xwininfo -id "$clock")

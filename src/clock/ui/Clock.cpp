@@ -132,7 +132,7 @@ void TClock::SetAlphaBlendValue(int value)
     m_env.effects->setOpacity(this, value);
 }
 
-void TClock::DrawClockFace(QImage &surface, unsigned color, bool showSeconds, TDateTime time, int w, int h)
+void TClock::paintFace(QImage &surface, unsigned color, bool showSeconds, TDateTime time, int w, int h)
 {
     TClockFaceInput in;
     in.color = color;
@@ -143,19 +143,17 @@ void TClock::DrawClockFace(QImage &surface, unsigned color, bool showSeconds, TD
     in.alarmActive = FAlarmActive;
     in.alarmTime = FAlarmTime;
     paintClockFace(surface, clockFaceGeometry(in), faceKeyColor());
+}
+
+void TClock::DrawClockFace(QImage &surface, unsigned color, bool showSeconds, TDateTime time, int w, int h)
+{
+    paintFace(surface, color, showSeconds, time, w, h);
     callLink(links.alarmCheck, time);
 }
 
 void TClock::refreshFace()
 {
-    TClockFaceInput in;
-    in.color = ZeigerCol;
-    in.time = m_env.clock->now();
-    in.width = m_face.width();
-    in.height = m_face.height();
-    in.alarmActive = FAlarmActive;
-    in.alarmTime = FAlarmTime;
-    paintClockFace(m_face, clockFaceGeometry(in), faceKeyColor());
+    paintFace(m_face, ZeigerCol, true, m_env.clock->now(), m_face.width(), m_face.height());
     updateShape();
     update();
 }

@@ -120,6 +120,7 @@ private:
     void applySize(int size);
     // Redraws the face and its shape without the alarm check (size or colour changed).
     void refreshFace();
+    void paintFace(QImage &surface, unsigned color, bool showSeconds, TDateTime time, int w, int h);
     void updateShape();
     TClockSettings currentSettings() const;
     bool shortcutExists(TShortcutFolder folder) const;
