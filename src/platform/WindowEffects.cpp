@@ -1,6 +1,9 @@
 #include "WindowEffects.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QVariant>
 #include <QWindow>
@@ -142,7 +145,40 @@ bool isOwnWindow(xcb_connection_t *c, xcb_window_t win, xcb_atom_t pidAtom)
     return false;
 }
 
+// Drops the X server's repaint requests for windows that repaint themselves
+// completely every second anyway, once they are on the screen.
+class ExposeFilter : public QAbstractNativeEventFilter
+{
+public:
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto *ev = static_cast<const xcb_generic_event_t *>(message);
+        if ((ev->response_type & 0x7f) != XCB_EXPOSE)
+            return false;
+        const auto *expose = reinterpret_cast<const xcb_expose_event_t *>(ev);
+        for (const auto &w : std::as_const(windows))
+            if (w && w->internalWinId() == expose->window && w->windowHandle() && w->windowHandle()->isExposed())
+                return true;
+        return false;
+    }
+    QList<QPointer<QWidget>> windows;
+};
+
 } // namespace
+
+void setRepaintsItself(QWidget *w)
+{
+    if (!qApp)
+        return;
+    static ExposeFilter *filter = [] {
+        auto *f = new ExposeFilter;
+        qApp->installNativeEventFilter(f);
+        return f;
+    }();
+    filter->windows.append(w);
+}
 
 bool onX11()
 {

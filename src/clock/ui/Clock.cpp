@@ -28,6 +28,8 @@ TClock::TClock(TClockEnvironment env, QWidget *parent)
     LoadSettings();
     m_env.effects->setToolWindow(this);
     m_env.effects->setTopmost(this, true);
+    if (onX11())
+        setRepaintsItself(this); // the tick repaints it
 
     // The application-wide handlers until another window takes them.
     TApplicationActivation::instance().setOnActivate([this] { FormActivate(); });
