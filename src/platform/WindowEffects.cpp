@@ -145,8 +145,10 @@ bool isOwnWindow(xcb_connection_t *c, xcb_window_t win, xcb_atom_t pidAtom)
     return false;
 }
 
-// Drops the X server's repaint requests for windows that repaint themselves
-// completely every second anyway, once they are on the screen.
+// Stops the X server's repaint requests (Expose) for windows that repaint
+// themselves completely every second anyway, while they are on the screen:
+// once a window has been exposed its ExposureMask is taken away, and it is
+// given back when the window is unmapped, so that the next map is announced.
 class ExposeFilter : public QAbstractNativeEventFilter
 {
 public:
@@ -155,15 +157,43 @@ public:
         if (type != "xcb_generic_event_t")
             return false;
         const auto *ev = static_cast<const xcb_generic_event_t *>(message);
-        if ((ev->response_type & 0x7f) != XCB_EXPOSE)
-            return false;
-        const auto *expose = reinterpret_cast<const xcb_expose_event_t *>(ev);
-        for (const auto &w : std::as_const(windows))
-            if (w && w->internalWinId() == expose->window && w->windowHandle() && w->windowHandle()->isExposed())
+        const uint8_t kind = ev->response_type & 0x7f;
+        if (kind == XCB_EXPOSE) {
+            const auto *expose = reinterpret_cast<const xcb_expose_event_t *>(ev);
+            if (QWidget *w = find(expose->window); w && w->windowHandle() && w->windowHandle()->isExposed()) {
+                setExposureMask(expose->window, false);
                 return true;
+            }
+        } else if (kind == XCB_UNMAP_NOTIFY) {
+            const auto *unmap = reinterpret_cast<const xcb_unmap_notify_event_t *>(ev);
+            if (find(unmap->window))
+                setExposureMask(unmap->window, true);
+        }
         return false;
     }
+
     QList<QPointer<QWidget>> windows;
+
+private:
+    QWidget *find(xcb_window_t win) const
+    {
+        for (const auto &w : windows)
+            if (w && w->internalWinId() == win)
+                return w;
+        return nullptr;
+    }
+
+    static void setExposureMask(xcb_window_t win, bool on)
+    {
+        xcb_connection_t *c = connection();
+        auto attrs = reply(xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, win), nullptr));
+        if (!attrs)
+            return;
+        uint32_t mask = attrs->your_event_mask;
+        mask = on ? (mask | XCB_EVENT_MASK_EXPOSURE) : (mask & ~uint32_t(XCB_EVENT_MASK_EXPOSURE));
+        if (mask != attrs->your_event_mask)
+            xcb_change_window_attributes(c, win, XCB_CW_EVENT_MASK, &mask);
+    }
 };
 
 } // namespace

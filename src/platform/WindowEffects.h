@@ -38,9 +38,9 @@ void hideWindow(TWindowId id);
 // Asks the window manager to mark the window as wanting attention (taskbar
 // flashing, urgency hint), or clears the mark.
 void setDemandsAttention(QWidget *w, bool on);
-// For a window that repaints itself completely every second: once it is on the
-// screen, the X server's requests to repaint parts of it (each change of its
-// shape brings one) are dropped instead of costing another paint.
+// For a window that repaints itself completely every second: while it is on
+// the screen, the X server sends it no requests to repaint parts of it (each
+// change of its shape would bring one, costing another paint and wake-up).
 void setRepaintsItself(QWidget *w);
 // The height of the work area of the window's screen.
 int workAreaHeight(const QWidget *w);

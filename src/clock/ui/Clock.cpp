@@ -29,7 +29,7 @@ TClock::TClock(TClockEnvironment env, QWidget *parent)
     m_env.effects->setToolWindow(this);
     m_env.effects->setTopmost(this, true);
     if (onX11())
-        setRepaintsItself(this); // the tick repaints it
+        setRepaintsItself(this); // every tick repaints it whole
 
     // The application-wide handlers until another window takes them.
     TApplicationActivation::instance().setOnActivate([this] { FormActivate(); });
