@@ -1,4 +1,5 @@
 #include "AboutBox.h"
+#include "AlsaTonePlayer.h"
 #include "Clock.h"
 #include "KivApplication.h"
 #include "QtDialogs.h"
@@ -17,11 +18,13 @@ int main(int argc, char **argv)
     app.setDialogs(&dialogs);
     kiv::X11WindowEffects effects;
     kiv::SystemClock systemClock;
+    kiv::AlsaTonePlayer tonePlayer;
 
     kiv::TClockEnvironment env;
     env.dialogs = &dialogs;
     env.effects = &effects;
     env.clock = &systemClock;
+    env.tonePlayer = &tonePlayer;
     env.regional = kiv::TRegionalSettings::system();
     env.paths = kiv::TAppPaths::current();
     env.shortcutFolders = kiv::TShortcutFolders::fromEnvironment();

@@ -374,12 +374,32 @@ void hideWindow(TWindowId id)
     xcb_flush(c);
 }
 
+namespace {
+const char kAttentionProperty[] = "kivDemandsAttention";
+}
+
 void setDemandsAttention(QWidget *w, bool on)
 {
-    if (!connection() || !w)
+    if (!w)
+        return;
+    w = w->window();
+    w->setProperty(kAttentionProperty, on);
+    if (!connection())
         return;
     changeNetWmState(w, on, {"_NET_WM_STATE_DEMANDS_ATTENTION"});
     setUrgencyHint(w, on);
+}
+
+bool toggleDemandsAttention(QWidget *w)
+{
+    const bool on = !demandsAttention(w);
+    setDemandsAttention(w, on);
+    return on;
+}
+
+bool demandsAttention(const QWidget *w)
+{
+    return w && w->window()->property(kAttentionProperty).toBool();
 }
 
 int workAreaHeight(const QWidget *w)

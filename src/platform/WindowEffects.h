@@ -35,9 +35,16 @@ void setShape(QWidget *w, const QRegion &shape);
 // (compared without case); the calling process's own windows are left out.
 std::vector<TWindowId> findWindowsByClass(const QString &className);
 void hideWindow(TWindowId id);
-// Asks the window manager to mark the window as wanting attention (taskbar
-// flashing, urgency hint), or clears the mark.
+// Asks the window manager to mark the window as wanting attention
+// (_NET_WM_STATE_DEMANDS_ATTENTION and the urgency hint, set and cleared
+// together: the X11 form of a flashing caption), or clears the mark.
+// QWindow::alert can only set it, so this talks to X directly. Without X11
+// only the state kept on the widget changes.
 void setDemandsAttention(QWidget *w, bool on);
+// Sets the mark when it is clear and clears it when set; returns the new state.
+bool toggleDemandsAttention(QWidget *w);
+// The state last set through these functions.
+bool demandsAttention(const QWidget *w);
 // For a window that repaints itself completely every second: while it is on
 // the screen, the X server sends it no requests to repaint parts of it (each
 // change of its shape would bring one, costing another paint and wake-up).

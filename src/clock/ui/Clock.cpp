@@ -1,6 +1,7 @@
 #include "Clock.h"
 
 #include "ApplicationActivation.h"
+#include "ClockAlarm.h"
 #include "ClockFace.h"
 #include "FacePainter.h"
 
@@ -21,6 +22,11 @@ TClock::TClock(TClockEnvironment env, QWidget *parent)
     setWindowTitle(QStringLiteral("KivClock"));
     setFocusPolicy(Qt::StrongFocus);
     // The alarm sound worker is created and started here.
+    if (m_env.tonePlayer) {
+        m_alarm = std::make_unique<TClockAlarm>(*this, *m_env.tonePlayer);
+        links.alarmCheck = [this](TDateTime) { m_alarm->check(); };
+        links.showDayAlarm = [this] { m_alarm->alarmForm().showOnTop(); };
+    }
     CFGFileName = m_env.paths.withExtension(QStringLiteral(".ini"));
     buildMenu();
     applySize(88);

@@ -10,6 +10,7 @@
 #include "Dialogs.h"
 #include "Regional.h"
 #include "Shortcuts.h"
+#include "TonePlayer.h"
 #include "WinTools.h"
 #include "WindowEffects.h"
 
@@ -17,6 +18,7 @@
 #include <QRegion>
 #include <QWidget>
 #include <atomic>
+#include <memory>
 
 class QAction;
 class QMenu;
@@ -33,11 +35,14 @@ struct TClockEnvironment
     TRegionalSettings regional;
     TAppPaths paths;                  // the settings file sits beside this executable
     TShortcutFolders shortcutFolders; // where "Startup" and "Desktop" put their shortcut
+    ITonePlayer *tonePlayer = nullptr; // the alarm's sound; null: the clock has no day alarm
 };
 
 // The shortcut the clock puts in the startup and desktop folders.
 extern const QString kShortcutName;
 extern const QString kShortcutDescription;
+
+class TClockAlarm;
 
 class TClock : public QWidget
 {
@@ -95,6 +100,8 @@ public:
 
     const QImage &faceImage() const { return m_face; }
     const TClockEnvironment &environment() const { return m_env; }
+    // The day alarm (worker and window); null without a tone player.
+    TClockAlarm *alarm() const { return m_alarm.get(); }
 
 signals:
     void closed();
@@ -131,6 +138,8 @@ private:
     TClockEnvironment m_env;
     QImage m_face;
     bool m_shown = false;
+    // Last: destroyed first, while the fields its worker reads still exist.
+    std::unique_ptr<TClockAlarm> m_alarm;
 };
 
 } // namespace kiv

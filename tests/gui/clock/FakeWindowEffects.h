@@ -9,7 +9,11 @@ class FakeWindowEffects : public IWindowEffects
 {
 public:
     void setTopmost(QWidget *, bool on) override { topmost = on; }
-    void setToolWindow(QWidget *) override { toolWindow = true; }
+    void setToolWindow(QWidget *w) override
+    {
+        toolWindow = true;
+        toolWindows.push_back(w);
+    }
     void setOpacity(QWidget *, int alpha) override { opacity = alpha; }
     void setShape(QWidget *, const QRegion &s) override
     {
@@ -27,6 +31,7 @@ public:
 
     bool topmost = false;
     bool toolWindow = false;
+    std::vector<QWidget *> toolWindows;
     int opacity = -1;
     QRegion shape;
     int shapeCalls = 0;
