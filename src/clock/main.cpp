@@ -9,7 +9,7 @@ int main(int argc, char **argv)
 {
     kiv::KivApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("KivClock"));
-    app.setApplicationDisplayName(QStringLiteral("KivClock"));
+    // No display name: Qt would append it to every window's caption.
     app.setApplicationVersion(QStringLiteral(KIV_VERSION));
     // The program ends when the clock closes, whatever else is open.
     app.setQuitOnLastWindowClosed(false);
