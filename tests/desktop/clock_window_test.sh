@@ -8,23 +8,7 @@
 set -eu
 exe=$1
 top=$2
-. "$top/scripts/lib/xserver.sh"
-
-work=$(mktemp -d)
-trap 'kiv_stop_tracked; kiv_stop_x; rm -rf "$work"' EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-pass() { echo "ok: $*"; }
-
-# Polls a command for up to 5 s.
-eventually() {
-  local i
-  for i in $(seq 1 50); do
-    if eval "$1" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
+. "$(dirname "$0")/desktop_test.sh"
 
 # Starts the clock from a copy in its own folder, so its settings file lands there.
 start_clock() {
