@@ -2,6 +2,8 @@
 #   kiv_start_xvfb            -> sets KIV_DISPLAY (":N") and KIV_XVFB_PID
 #   kiv_start_openbox         -> window manager on $KIV_DISPLAY, sets KIV_WM_PID
 #   kiv_stop_x                -> stops both (window manager first)
+#   KIV_PIDS+=($!)            -> programs started on the server; kiv_stop_tracked stops them
+#   kiv_wait_window ARGS...   -> prints the first visible window matching xdotool search ARGS
 
 kiv_start_xvfb() {
   local fifo dir
@@ -24,11 +26,35 @@ kiv_start_openbox() {
   local i
   for i in $(seq 1 100); do
     if DISPLAY="$KIV_DISPLAY" xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
-      return 0
+      kiv_wait_wm_events
+      return $?
     fi
     sleep 0.1
   done
   echo "openbox did not start" >&2
+  return 1
+}
+
+# openbox announces itself before its event loop runs, and a window mapped in
+# between is never managed (it stays unmapped). Ready is when it answers a
+# request: switch to the second desktop and back.
+kiv_wait_wm_events() {
+  local i
+  for i in $(seq 1 100); do
+    DISPLAY="$KIV_DISPLAY" xdotool set_desktop 1 2>/dev/null || true
+    sleep 0.05
+    if DISPLAY="$KIV_DISPLAY" xprop -root _NET_CURRENT_DESKTOP 2>/dev/null | grep -q '= 1$'; then
+      DISPLAY="$KIV_DISPLAY" xdotool set_desktop 0 2>/dev/null || true
+      for i in $(seq 1 100); do
+        if DISPLAY="$KIV_DISPLAY" xprop -root _NET_CURRENT_DESKTOP 2>/dev/null | grep -q '= 0$'; then
+          return 0
+        fi
+        sleep 0.05
+      done
+      break
+    fi
+  done
+  echo "openbox does not answer" >&2
   return 1
 }
 
@@ -37,4 +63,25 @@ kiv_stop_x() {
   if [ -n "${KIV_XVFB_PID:-}" ]; then kill "$KIV_XVFB_PID" 2>/dev/null; wait "$KIV_XVFB_PID" 2>/dev/null; fi
   KIV_WM_PID=""
   KIV_XVFB_PID=""
+}
+
+KIV_PIDS=()
+
+kiv_stop_tracked() {
+  local p
+  for p in "${KIV_PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
+  for p in "${KIV_PIDS[@]}"; do wait "$p" 2>/dev/null || true; done
+  KIV_PIDS=()
+}
+
+# Polled for up to 10 s: "xdotool search --sync" gives up at once when a window
+# vanishes while it looks.
+kiv_wait_window() {
+  local i id
+  for i in $(seq 1 100); do
+    id=$(DISPLAY="$KIV_DISPLAY" xdotool search --onlyvisible "$@" 2>/dev/null | head -1)
+    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    sleep 0.1
+  done
+  return 1
 }

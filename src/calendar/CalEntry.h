@@ -7,6 +7,7 @@
 #include "XCalTypes.h"
 
 #include <QString>
+#include <atomic>
 #include <cstdint>
 
 namespace kiv {
@@ -20,6 +21,64 @@ struct TVAlarm
     QString Action;
     QString Trigger;
     QString Description;
+};
+
+// StartTime and EndTime of an entry: read and written like a TDateTime. Every
+// write counts as a change, so entry lists know their cached day keys are
+// stale (the editor changes entries in place, without telling any list).
+class TEntryTime
+{
+public:
+    TEntryTime(TDateTime v = 0) : m_value(v) {} // implicit, like the number it holds
+    TEntryTime(const TEntryTime &other) : m_value(other.m_value) {}
+    TEntryTime &operator=(TDateTime v)
+    {
+        m_value = v;
+        s_changes.fetch_add(1, std::memory_order_relaxed);
+        return *this;
+    }
+    TEntryTime &operator=(const TEntryTime &other) { return *this = other.m_value; }
+    TEntryTime &operator+=(TDateTime d) { return *this = m_value + d; }
+    TEntryTime &operator-=(TDateTime d) { return *this = m_value - d; }
+    operator TDateTime() const { return m_value; }
+    TDateTime value() const { return m_value; }
+
+    // Grows with every write to any entry time.
+    static std::uint64_t changeCount() { return s_changes.load(std::memory_order_relaxed); }
+
+private:
+    TDateTime m_value;
+    static inline std::atomic<std::uint64_t> s_changes{0};
+};
+
+// A text of an entry that the calendar only carries (Description): until it is
+// set, it is read from the event element it came from, so a big calendar does
+// not hold every description twice. Reads and writes like a QString.
+class TEventText
+{
+public:
+    TEventText() = default;
+    TEventText(const QString &text) : m_text(text) {}
+    TEventText &operator=(const QString &text)
+    {
+        m_text = text;
+        m_source = TXMLElement();
+        return *this;
+    }
+    // Read from `element` from now on (until the next assignment).
+    void readFrom(const TXMLElement &element)
+    {
+        m_text.clear();
+        m_source = element;
+    }
+    QString text() const { return m_source ? m_source.text() : m_text; }
+    operator QString() const { return text(); }
+    bool isEmpty() const { return text().isEmpty(); }
+    friend bool operator==(const TEventText &a, const QString &b) { return a.text() == b; }
+
+private:
+    QString m_text;
+    TXMLElement m_source;
 };
 
 // Day number of B <= A < day number of B + 1. Decides whether an appointment
@@ -48,12 +107,12 @@ public:
     // 32 uppercase hexadecimal digits, "@", kKivGuidDomain.
     static QString CreateKivGuid();
 
-    TDateTime StartTime = 0;
-    TDateTime EndTime = 0;     // may lie before StartTime
+    TEntryTime StartTime = 0;
+    TEntryTime EndTime = 0;    // may lie before StartTime
     TDateTime LastModified = 0;
     bool WholeDay = false;
     QString Location;
-    QString Description;
+    TEventText Description;    // carried from and to files, not shown
     QString Summary;
     QString UID;
     bool Reminder = false;

@@ -38,12 +38,13 @@ public:
     // Takes the entry (owned when this is the main list), keeps the list in
     // ascending StartTime and returns the entry's position. The order among
     // equal start times is not defined. An entry whose StartTime was changed
-    // in place is put back in order here, at the next Add.
+    // in place is put back in order here, at the next Add. An entry already in
+    // the list is not added again.
     int Add(TCalEntry *Item);
     // Takes many entries and sorts once; what loading a document uses.
     void AddAll(std::vector<TCalEntry *> items);
     // Takes the entry out of the list, destroys it when owned, and returns
-    // the position it had (-1 when it was not in the list).
+    // the position it had; -1 (and nothing destroyed) when it is not in the list.
     int Remove(TCalEntry *Item);
     // Destroys owned entries and empties the list.
     void Clear();
@@ -73,12 +74,31 @@ public:
     std::vector<TCalEntry *>::const_iterator end() const { return m_items.end(); }
 
 private:
+    // Start and end of every entry in list order, kept beside the entries so
+    // that a day query reads 16 bytes per entry in one run instead of every
+    // entry's own memory. Rebuilt when the list or any entry time changed.
+    struct Key
+    {
+        double start;            // for the distance of NearestDateList
+        double startDay, endDay; // day numbers, as doubles
+    };
+    const std::vector<Key> &keys() const;
+    void keysChanged() { m_keysValid = false; }
+    // The positions [first, last) that can hold entries starting on days
+    // from..to: all of them unless the list is in order.
+    std::pair<size_t, size_t> startDayRange(double from, double to) const;
     template <typename Pred>
-    TCalListPtr select(Pred take) const;
+    TCalListPtr selectByKey(std::pair<size_t, size_t> range, Pred take) const;
+    TCalListPtr fromPositions(const std::vector<size_t> &positions) const;
     void sortItems();
 
     std::vector<TCalEntry *> m_items;
     bool m_owns;
+    mutable std::vector<Key> m_keys;
+    mutable std::uint64_t m_keysAt = 0; // TEntryTime::changeCount() when built
+    mutable bool m_keysValid = false;
+    mutable bool m_keysSorted = false; // start times ascending
+    mutable double m_longestSpan = 0;  // the most days from start to end
 };
 
 } // namespace kiv

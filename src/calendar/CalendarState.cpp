@@ -7,6 +7,9 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+#include <memory>
+
 namespace kiv {
 
 namespace {
@@ -34,25 +37,42 @@ TDateTime eventDate(const TXMLElement &element, const TXMLVeventType &event, int
     }
 }
 
-// Reads the three date-times of an event: start, end, last change.
-void readDates(const TXMLVeventType &v, int index, TDateTime &s, TDateTime &e, TDateTime &m)
+// The events of a document as entries in start order, each made by `fill`
+// from its event and dates. The dates of all events are read first (an invalid
+// one throws before anything is made); the entries are then allocated one
+// after another in list order, so walks over the list read memory in order.
+struct EventDates
 {
-    s = eventDate(v.Dtstart(), v, index);
-    e = eventDate(v.Dtend(), v, index);
-    m = eventDate(v.child("last_modified"), v, index);
-}
-
-// Owns entries until they are handed to a list, so a throw loses nothing.
-struct PendingEntries
-{
-    std::vector<TCalEntry *> items;
-    ~PendingEntries()
-    {
-        for (TCalEntry *e : items)
-            delete e;
-    }
-    std::vector<TCalEntry *> release() { return std::exchange(items, {}); }
+    TDateTime start, end, modified;
+    TXMLVeventType event;
 };
+
+template <typename Fill>
+std::vector<TCalEntry *> entriesOf(TXCalDocument &doc, Fill fill)
+{
+    const TXMLVeventTypeList events = doc.Vcalendar().Vevent();
+    std::vector<EventDates> dates;
+    dates.reserve(static_cast<size_t>(events.Count()));
+    int index = 0;
+    for (const TXMLVeventType &v : events) {
+        dates.push_back({eventDate(v.Dtstart(), v, index), eventDate(v.Dtend(), v, index),
+                         eventDate(v.child("last_modified"), v, index), v});
+        ++index;
+    }
+    std::stable_sort(dates.begin(), dates.end(),
+                     [](const EventDates &a, const EventDates &b) { return a.start < b.start; });
+    std::vector<std::unique_ptr<TCalEntry>> made;
+    made.reserve(dates.size());
+    for (size_t i = 0; i < dates.size(); ++i)
+        made.push_back(std::make_unique<TCalEntry>(TCalEntry::Blank{}));
+    for (size_t i = 0; i < dates.size(); ++i)
+        fill(*made[i], dates[i]);
+    std::vector<TCalEntry *> entries;
+    entries.reserve(made.size());
+    for (auto &e : made)
+        entries.push_back(e.release());
+    return entries;
+}
 
 } // namespace
 
@@ -67,30 +87,22 @@ void TCalList::ReadFromXCal(TXCalDocument *XCal)
 {
     if (!XCal)
         return;
-    const TXMLVeventTypeList events = XCal->Vcalendar().Vevent();
-    PendingEntries pending;
-    pending.items.reserve(static_cast<size_t>(events.Count()));
-    int index = 0;
-    for (const TXMLVeventType &v : events) {
-        TDateTime s, e, m;
-        readDates(v, index++, s, e, m);
-        auto *entry = new TCalEntry(TCalEntry::Blank{});
-        pending.items.push_back(entry);
-        entry->UID = TCalEntry::CreateKivGuid();
-        entry->StartTime = s;
-        entry->EndTime = e;
-        entry->LastModified = m;
-        entry->WholeDay = !IsSameDay(s, e);
-        entry->Summary = v.Summary();
-        entry->Location = v.Location();
-        entry->Description = v.Description();
-        entry->xmlEvent = v;
+    AddAll(entriesOf(*XCal, [](TCalEntry &entry, const EventDates &d) {
+        const TXMLVeventType &v = d.event;
+        entry.UID = TCalEntry::CreateKivGuid();
+        entry.StartTime = d.start;
+        entry.EndTime = d.end; // no correction here
+        entry.LastModified = d.modified;
+        entry.WholeDay = !IsSameDay(d.start, d.end);
+        entry.Summary = v.Summary();
+        entry.Location = v.Location();
+        entry.Description.readFrom(v.child("description"));
+        entry.xmlEvent = v;
         const TXMLValarmType alarm = v.Valarm();
-        entry->VAlarm.Action = alarm.Action();
-        entry->VAlarm.Trigger = alarm.Trigger();
-        entry->VAlarm.Description = alarm.Description();
-    }
-    AddAll(pending.release());
+        entry.VAlarm.Action = alarm.Action();
+        entry.VAlarm.Trigger = alarm.Trigger();
+        entry.VAlarm.Description = alarm.Description();
+    }));
 }
 
 void TCalendarState::LoadCalList()
@@ -98,32 +110,24 @@ void TCalendarState::LoadCalList()
     CalList.Clear();
     if (!XCalDoc)
         return;
-    const TXMLVeventTypeList events = XCalDoc->Vcalendar().Vevent();
-    PendingEntries pending;
-    pending.items.reserve(static_cast<size_t>(events.Count()));
-    int index = 0;
-    for (const TXMLVeventType &v : events) {
-        TDateTime s, e, m;
-        readDates(v, index++, s, e, m);
+    CalList.AddAll(entriesOf(*XCalDoc, [](TCalEntry &entry, const EventDates &d) {
+        const TXMLVeventType &v = d.event;
         // What Create gives, without its clock and UID, which are replaced anyway.
-        auto *entry = new TCalEntry(TCalEntry::Blank{});
-        pending.items.push_back(entry);
-        entry->VAlarm = {QStringLiteral("DISPLAY"), QStringLiteral("-PT15M"), QStringLiteral("Reminder")};
-        entry->StartTime = s;
-        entry->EndTime = s > e ? s : e;
-        entry->LastModified = m;
-        entry->WholeDay = !IsSameDay(s, e);
-        entry->Summary = v.Summary();
-        entry->Location = v.Location();
-        entry->Description = v.Description();
-        entry->xmlEvent = v;
-        entry->UID = v.Uid();
-        if (entry->UID.isEmpty()) {
-            entry->UID = TCalEntry::CreateKivGuid();
-            v.setUid(entry->UID);
+        entry.VAlarm = {QStringLiteral("DISPLAY"), QStringLiteral("-PT15M"), QStringLiteral("Reminder")};
+        entry.StartTime = d.start;
+        entry.EndTime = d.start > d.end ? d.start : d.end;
+        entry.LastModified = d.modified;
+        entry.WholeDay = !IsSameDay(d.start, d.end); // from the times as read
+        entry.Summary = v.Summary();
+        entry.Location = v.Location();
+        entry.Description.readFrom(v.child("description"));
+        entry.xmlEvent = v;
+        entry.UID = v.Uid();
+        if (entry.UID.isEmpty()) {
+            entry.UID = TCalEntry::CreateKivGuid();
+            v.setUid(entry.UID);
         }
-    }
-    CalList.AddAll(pending.release());
+    }));
 }
 
 TCalStartResult TCalendarState::startUp(const QString &calFileName)

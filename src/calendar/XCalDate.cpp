@@ -14,7 +14,7 @@ namespace {
 // that piece is not an integer (also when it is cut short or missing).
 int piece(const QString &s, int from, int len)
 {
-    const QString p = s.mid(from - 1, len);
+    const QStringView p = QStringView(s).mid(from - 1, len);
     if (p.isEmpty())
         return -1;
     bool ok = false;

@@ -21,8 +21,8 @@ QString FormatXCalDate(bool asUTC, TDateTime value);
 
 // Conversion by the machine's time-zone rules (TZ) that are in force on the
 // given date, daylight saving included; milliseconds are kept. A local time
-// that does not exist (skipped by the change to daylight saving) is taken as
-// the same wall-clock time after the change.
+// skipped by the change to daylight saving is read with the offset in force
+// before the change (02:30 counts as 03:30 daylight time).
 TDateTime UTCToLocal(TDateTime utc);
 TDateTime LocalToUTC(TDateTime local);
 

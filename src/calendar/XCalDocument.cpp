@@ -1,98 +1,8 @@
 #include "XCalDocument.h"
 
-#include "KivError.h"
-
-#include <QFile>
-
-#include <libxml/parser.h>
 #include <libxml/tree.h>
 
 namespace kiv {
-
-namespace {
-
-// Calendar files have no use for entities; a declaration is refused at once,
-// before any expansion can start (billion laughs and external entities alike).
-struct ParseGuard
-{
-    QString refusedEntity;
-};
-// The guard of the parse running on this thread (the reset at the start of a
-// parse clears the context's own user fields, so they cannot carry it).
-thread_local ParseGuard *tCurrentGuard = nullptr;
-
-void refuseEntity(void *ctx, const xmlChar *name)
-{
-    auto *ctxt = static_cast<xmlParserCtxtPtr>(ctx);
-    if (tCurrentGuard && tCurrentGuard->refusedEntity.isEmpty())
-        tCurrentGuard->refusedEntity = QString::fromUtf8(reinterpret_cast<const char *>(name));
-    xmlStopParser(ctxt);
-}
-
-void onEntityDecl(void *ctx, const xmlChar *name, int, const xmlChar *, const xmlChar *, xmlChar *)
-{
-    refuseEntity(ctx, name);
-}
-
-void onUnparsedEntityDecl(void *ctx, const xmlChar *name, const xmlChar *, const xmlChar *,
-                          const xmlChar *)
-{
-    refuseEntity(ctx, name);
-}
-
-// No network, no external document type, no entity substitution; blanks between
-// elements are dropped (the layout is rewritten on save) and short texts are
-// stored inside their nodes, which keeps big calendars small in memory.
-constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_COMPACT |
-                              XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
-
-QString parserError(xmlParserCtxtPtr ctxt)
-{
-    const xmlError *err = xmlCtxtGetLastError(ctxt);
-    if (!err || !err->message)
-        return QStringLiteral("the file is not well-formed XML");
-    const QString message = QString::fromUtf8(err->message).trimmed();
-    return err->line > 0 ? QStringLiteral("line %1: %2").arg(err->line).arg(message) : message;
-}
-
-// Runs one parse with the guard in place; `read` calls the xmlCtxtRead* variant.
-template <typename Read>
-xmlDocPtr guardedParse(const QString &name, Read read)
-{
-    xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
-    if (!ctxt)
-        throw KivError(QStringLiteral("%1: out of memory").arg(name));
-    ParseGuard guard;
-    tCurrentGuard = &guard;
-    ctxt->sax->entityDecl = onEntityDecl;
-    ctxt->sax->unparsedEntityDecl = onUnparsedEntityDecl;
-    xmlDocPtr doc = read(ctxt);
-    tCurrentGuard = nullptr;
-    QString reason;
-    if (!guard.refusedEntity.isEmpty())
-        reason = QStringLiteral("the file declares the entity \"%1\"; calendar files may not declare entities")
-                     .arg(guard.refusedEntity);
-    else if (!doc || !ctxt->wellFormed)
-        reason = parserError(ctxt);
-    xmlFreeParserCtxt(ctxt);
-    if (!reason.isEmpty()) {
-        if (doc)
-            xmlFreeDoc(doc);
-        throw KivError(reason);
-    }
-    return doc;
-}
-
-TXCalDocumentPtr checkedRoot(TXCalDocumentPtr doc)
-{
-    const xmlNode *root = xmlDocGetRootElement(doc->xmlDoc());
-    const QString rootName = root ? QString::fromUtf8(reinterpret_cast<const char *>(root->name)) : QString();
-    if (rootName != QLatin1String("icalendar"))
-        throw KivError(QStringLiteral("the root element is \"%1\", not \"icalendar\"").arg(rootName));
-    return doc;
-}
-
-} // namespace
 
 TXCalDocument::TXCalDocument(_xmlDoc *doc) : m_doc(doc)
 {
@@ -141,28 +51,6 @@ TXCalDocument *TXCalDocument::owner(_xmlNode *node)
 void TXCalDocument::keepRemoved(_xmlNode *node)
 {
     m_removed.push_back(node);
-}
-
-TXCalDocumentPtr parseXCal(const QByteArray &data, const QString &name)
-{
-    xmlDocPtr doc = guardedParse(name, [&](xmlParserCtxtPtr ctxt) {
-        return xmlCtxtReadMemory(ctxt, data.constData(), static_cast<int>(data.size()), nullptr,
-                                 nullptr, kParseOptions);
-    });
-    return checkedRoot(TXCalDocumentPtr(new TXCalDocument(doc)));
-}
-
-TXCalDocumentPtr LoadXCal(const QString &fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw KivFileError(fileName, QStringLiteral("cannot open \"%1\": %2").arg(fileName, file.errorString()));
-    // Read by libxml2 from the descriptor in pieces, so a big file is never
-    // held in memory beside its tree.
-    xmlDocPtr doc = guardedParse(fileName, [&](xmlParserCtxtPtr ctxt) {
-        return xmlCtxtReadFd(ctxt, file.handle(), nullptr, nullptr, kParseOptions);
-    });
-    return checkedRoot(TXCalDocumentPtr(new TXCalDocument(doc)));
 }
 
 TXCalDocumentPtr NewXCal()

@@ -25,6 +25,28 @@ bool isElement(const xmlNode *n, const char *name)
     return n->type == XML_ELEMENT_NODE && std::strcmp(reinterpret_cast<const char *>(n->name), name) == 0;
 }
 
+// XML 1.0 cannot hold most control characters, not even as references: a text
+// holding one (pasted, or from an imported file) would make the saved file
+// unreadable. They are dropped on the way into the document.
+QByteArray xmlSafeUtf8(const QString &text)
+{
+    auto allowed = [](char16_t c) {
+        return c >= 0x20 ? c != 0xFFFE && c != 0xFFFF : c == '\t' || c == '\n' || c == '\r';
+    };
+    for (QChar c : text) {
+        if (!allowed(c.unicode())) {
+            QString clean;
+            clean.reserve(text.size());
+            for (QChar d : text) {
+                if (allowed(d.unicode()))
+                    clean += d;
+            }
+            return clean.toUtf8();
+        }
+    }
+    return text.toUtf8();
+}
+
 void freeChildren(xmlNode *node)
 {
     xmlNode *c = node->children;
@@ -81,7 +103,7 @@ void TXMLElement::setText(const QString &text) const
     freeChildren(m_node);
     if (text.isEmpty())
         return;
-    const QByteArray utf8 = text.toUtf8();
+    const QByteArray utf8 = xmlSafeUtf8(text);
     xmlNode *t = xmlNewDocTextLen(m_node->doc, X(utf8.constData()), static_cast<int>(utf8.size()));
     xmlAddChild(m_node, t);
 }
@@ -104,7 +126,7 @@ bool TXMLElement::hasAttribute(const char *name) const
 void TXMLElement::setAttribute(const char *name, const QString &value) const
 {
     if (m_node)
-        xmlSetProp(m_node, X(name), X(value.toUtf8().constData()));
+        xmlSetProp(m_node, X(name), X(xmlSafeUtf8(value).constData()));
 }
 
 TXMLElement TXMLElement::child(const char *name) const

@@ -23,11 +23,18 @@ class Writer
 {
 public:
     QByteArray out;
+    // When set, the text goes out in pieces of about kPiece bytes.
+    const SafeWriteSink *sink = nullptr;
+    static constexpr qsizetype kPiece = 1 << 20;
 
     void block(const xmlNode *n, int depth)
     {
         switch (n->type) {
-        case XML_ELEMENT_NODE: element(n, depth); break;
+        case XML_ELEMENT_NODE:
+            element(n, depth);
+            if (sink && out.size() >= kPiece)
+                flush();
+            break;
         case XML_COMMENT_NODE:
         case XML_PI_NODE:
             indent(depth);
@@ -40,6 +47,14 @@ public:
             // Only reached for blanks between elements, which are layout.
             break;
         default: break;
+        }
+    }
+
+    void flush()
+    {
+        if (sink && !out.isEmpty()) {
+            (*sink)(out.constData(), out.size());
+            out.clear(); // keeps its capacity for the next piece
         }
     }
 
@@ -166,18 +181,23 @@ private:
     void inlineNode(const xmlNode *n)
     {
         switch (n->type) {
-        case XML_ELEMENT_NODE:
-            if (contentOf(n) == Content::Empty) {
-                startTag(n);
+        case XML_ELEMENT_NODE: {
+            const Content content = contentOf(n);
+            startTag(n);
+            if (content == Content::Empty) {
                 out += "/>";
                 return;
             }
-            startTag(n);
             out += '>';
-            for (const xmlNode *c = n->children; c; c = c->next)
-                inlineNode(c);
+            // Blanks between elements are layout even here; reading drops them.
+            const bool skipBlanks = content == Content::Elements;
+            for (const xmlNode *c = n->children; c; c = c->next) {
+                if (!(skipBlanks && isBlankText(c)))
+                    inlineNode(c);
+            }
             endTag(n);
             break;
+        }
         case XML_TEXT_NODE: escape(n->content, false); break;
         case XML_CDATA_SECTION_NODE:
             out += "<![CDATA[";
@@ -247,15 +267,25 @@ private:
 
 } // namespace
 
-QByteArray xcalText(TXCalDocument &doc)
+namespace {
+
+void writeDocument(TXCalDocument &doc, Writer &w)
 {
     doc.Icalendar(); // a new document gets its root here at the latest
-    Writer w;
     for (const xmlNode *n = doc.xmlDoc()->children; n; n = n->next) {
         // The root element, and comments and processing instructions beside it.
         if (n->type == XML_ELEMENT_NODE || n->type == XML_COMMENT_NODE || n->type == XML_PI_NODE)
             w.block(n, 0);
     }
+    w.flush();
+}
+
+} // namespace
+
+QByteArray xcalText(TXCalDocument &doc)
+{
+    Writer w;
+    writeDocument(doc, w);
     return w.out;
 }
 
@@ -263,7 +293,6 @@ void SaveXCal(const QString &fileName, TXCalDocument *doc)
 {
     if (!doc)
         return;
-    const QByteArray text = xcalText(*doc);
     const QString original = doc->pendingKeepOriginal();
     if (!original.isEmpty() &&
         QFileInfo(original).absoluteFilePath() == QFileInfo(fileName).absoluteFilePath()) {
@@ -280,7 +309,12 @@ void SaveXCal(const QString &fileName, TXCalDocument *doc)
         }
         doc->clearPendingKeep();
     }
-    safeWriteFile(fileName, text);
+    // Written in pieces: a big calendar is not held a second time as one text.
+    safeWriteStream(fileName, [&](const SafeWriteSink &write) {
+        Writer w;
+        w.sink = &write;
+        writeDocument(*doc, w);
+    });
 }
 
 } // namespace kiv

@@ -1,22 +1,42 @@
+#include "AboutBox.h"
+#include "AlsaTonePlayer.h"
+#include "Clock.h"
 #include "KivApplication.h"
 #include "QtDialogs.h"
-
-#include <QLabel>
+#include "WindowEffects.h"
 
 int main(int argc, char **argv)
 {
     kiv::KivApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("KivClock"));
-    app.setApplicationDisplayName(QStringLiteral("KivClock"));
+    // No display name: Qt would append it to every window's caption.
     app.setApplicationVersion(QStringLiteral(KIV_VERSION));
+    // The program ends when the clock closes, whatever else is open.
+    app.setQuitOnLastWindowClosed(false);
+
     kiv::QtDialogs dialogs;
     app.setDialogs(&dialogs);
+    kiv::X11WindowEffects effects;
+    kiv::SystemClock systemClock;
+    kiv::AlsaTonePlayer tonePlayer;
 
-    QLabel window(QStringLiteral("KivClock"));
-    window.setWindowTitle(QStringLiteral("KivClock"));
-    window.setAlignment(Qt::AlignCenter);
-    window.resize(88, 88);
-    window.move(738, 188);
-    window.show();
+    kiv::TClockEnvironment env;
+    env.dialogs = &dialogs;
+    env.effects = &effects;
+    env.clock = &systemClock;
+    env.tonePlayer = &tonePlayer;
+    env.regional = kiv::TRegionalSettings::system();
+    env.paths = kiv::TAppPaths::current();
+    env.shortcutFolders = kiv::TShortcutFolders::fromEnvironment();
+
+    // The windows in their order of creation; each lives until the program ends.
+    kiv::TClock clock(env);
+    dialogs.setParent(&clock);
+    QObject::connect(&clock, &kiv::TClock::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+
+    kiv::TAboutBox about(&clock);
+    clock.links.showAbout = [&about] { about.exec(); };
+
+    clock.show();
     return app.exec();
 }

@@ -44,6 +44,12 @@ int writeAll(int fd, const char *data, qsizetype size)
 
 void safeWriteFile(const QString &path, const QByteArray &data, std::optional<unsigned> mode)
 {
+    safeWriteStream(path, [&](const SafeWriteSink &write) { write(data.constData(), data.size()); }, mode);
+}
+
+void safeWriteStream(const QString &path, const std::function<void(const SafeWriteSink &write)> &content,
+                     std::optional<unsigned> mode)
+{
     const QFileInfo info(path);
     const QByteArray target = QFile::encodeName(info.absoluteFilePath());
     QByteArray tmpl = QFile::encodeName(info.absolutePath()) + "/." +
@@ -81,8 +87,19 @@ void safeWriteFile(const QString &path, const QByteArray &data, std::optional<un
     }
     if (::fchmod(fd, bits) != 0)
         abandon(errno);
-    if (int err = writeAll(fd, data.constData(), data.size()))
-        abandon(err);
+    struct WriteFailed { int err; };
+    try {
+        content([fd](const char *data, qsizetype size) {
+            if (int err = writeAll(fd, data, size))
+                throw WriteFailed{err};
+        });
+    } catch (const WriteFailed &w) {
+        abandon(w.err);
+    } catch (...) {
+        ::close(fd);
+        ::unlink(tmpl.constData());
+        throw;
+    }
     if (::fsync(fd) != 0)
         abandon(errno);
     if (::close(fd) != 0) {

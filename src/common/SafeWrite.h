@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace kiv {
@@ -14,5 +15,12 @@ namespace kiv {
 // its own bits unless `mode` is given.
 void safeWriteFile(const QString &path, const QByteArray &data,
                    std::optional<unsigned> mode = std::nullopt);
+
+// The same for content made piece by piece (big files need not be held in
+// memory whole): `content` is called once and passes each piece to `write`.
+// An exception from `content` abandons the write and leaves the old file.
+using SafeWriteSink = std::function<void(const char *data, qsizetype size)>;
+void safeWriteStream(const QString &path, const std::function<void(const SafeWriteSink &write)> &content,
+                     std::optional<unsigned> mode = std::nullopt);
 
 } // namespace kiv

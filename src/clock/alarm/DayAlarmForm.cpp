@@ -1,6 +1,6 @@
 #include "DayAlarmForm.h"
 
-#include "WindowAttention.h"
+#include "WindowEffects.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -108,7 +108,7 @@ void TDayAlarmForm::FlashWindow()
     // A hidden window has no caption to flash; it would keep the request
     // until it is shown again.
     if (isVisible())
-        toggleWindowAttention(this);
+        toggleDemandsAttention(this);
 }
 
 void TDayAlarmForm::showEvent(QShowEvent *event)
@@ -123,7 +123,7 @@ void TDayAlarmForm::closeEvent(QCloseEvent *event)
 {
     dtAlarmChange();
     m_host.StopBeep();
-    setWindowAttention(this, false);
+    setDemandsAttention(this, false);
     event->accept();
 }
 

@@ -7,7 +7,7 @@
 #include "BeepThread.h"
 #include "DayAlarmForm.h"
 #include "TestSupport.h"
-#include "WindowAttention.h"
+#include "WindowEffects.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -104,11 +104,11 @@ TEST_F(AlarmDesktop, AttentionRequestIsSetAndClearedOnEachToggle)
     target.show();
     ASSERT_TRUE(waitFor([&] { return mapped(&target); }));
 
-    EXPECT_TRUE(toggleWindowAttention(&target));
+    EXPECT_TRUE(toggleDemandsAttention(&target));
     EXPECT_TRUE(waitFor([&] { return hasNetState(&target, "_NET_WM_STATE_DEMANDS_ATTENTION"); }));
     EXPECT_TRUE(urgent(&target));
 
-    EXPECT_FALSE(toggleWindowAttention(&target));
+    EXPECT_FALSE(toggleDemandsAttention(&target));
     EXPECT_TRUE(waitFor([&] { return !hasNetState(&target, "_NET_WM_STATE_DEMANDS_ATTENTION"); }));
     EXPECT_FALSE(urgent(&target));
 }
@@ -144,7 +144,7 @@ TEST_F(AlarmDesktop, FiredAlarmShowsTheWindowAboveOthersAndPlaysOneCycle)
     // One cycle of about 5.5 s: the once-alarm has disarmed itself.
     ASSERT_TRUE(waitFor([&] { return worker.seriesPlayed() == 1; }, 15000));
     EXPECT_EQ(flashes, 2);
-    EXPECT_FALSE(windowAttention(form.get())); // the second flash took it back
+    EXPECT_FALSE(demandsAttention(form.get())); // the second flash took it back
     player.close();
     // 800 + 600 + 1000 + 800 Hz for 300 + 300 + 600 + 300 ms at 48 kHz, 16-bit mono.
     EXPECT_EQ(QFileInfo(wav).size(), 44 + 2 * 48000 * 3 / 2);

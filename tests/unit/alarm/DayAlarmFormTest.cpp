@@ -3,7 +3,7 @@
 #include "BeepThread.h"
 #include "DayAlarmForm.h"
 #include "TestSupport.h"
-#include "WindowAttention.h"
+#include "WindowEffects.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -158,15 +158,15 @@ TEST(DayAlarmForm, FlashTogglesTheAttentionRequestWhileShown)
     FormRig rig;
     TDayAlarmForm &form = rig.make();
     form.FlashWindow();
-    EXPECT_FALSE(windowAttention(&form)); // hidden: nothing to flash
+    EXPECT_FALSE(demandsAttention(&form)); // hidden: nothing to flash
     form.show();
     form.FlashWindow();
-    EXPECT_TRUE(windowAttention(&form));
+    EXPECT_TRUE(demandsAttention(&form));
     form.FlashWindow();
-    EXPECT_FALSE(windowAttention(&form));
+    EXPECT_FALSE(demandsAttention(&form));
     form.FlashWindow();
     form.close();
-    EXPECT_FALSE(windowAttention(&form));
+    EXPECT_FALSE(demandsAttention(&form));
 }
 
 namespace {

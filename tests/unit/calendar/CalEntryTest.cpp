@@ -1,4 +1,5 @@
 #include "CalEntry.h"
+#include "XCalDocument.h"
 
 #include <QRegularExpression>
 
@@ -127,4 +128,30 @@ TEST(CalEntry, IsSameDayRule)
     };
     for (const auto &c : cases)
         EXPECT_EQ(IsSameDay(c.a, c.b), c.same) << c.a << " " << c.b;
+}
+
+TEST(CalEntry, DescriptionReadsFromItsElementUntilSet)
+{
+    TXCalDocumentPtr doc = parseXCal("<icalendar><vcalendar><vevent><description>from file</description>"
+                                     "</vevent><vevent><description>other</description></vevent>"
+                                     "</vcalendar></icalendar>",
+                                     QStringLiteral("test"));
+    const TXMLVeventTypeList events = doc->Vcalendar().Vevent();
+    TCalEntry e(TCalEntry::Blank{});
+    e.xmlEvent = events[0];
+    e.Description.readFrom(events[0].child("description"));
+    EXPECT_EQ(e.Description, QStringLiteral("from file"));
+    EXPECT_FALSE(e.Description.isEmpty());
+
+    TCalEntry other(TCalEntry::Blank{});
+    other.xmlEvent = events[1];
+    e.Assign(other); // takes the other element, keeps its own description
+    EXPECT_EQ(e.xmlEvent, events[1]);
+    EXPECT_EQ(e.Description, QStringLiteral("from file"));
+
+    const TCalEntry copy = e;
+    e.Description = QStringLiteral("set");
+    EXPECT_EQ(QString(e.Description), QStringLiteral("set"));
+    EXPECT_EQ(copy.Description, QStringLiteral("from file"));
+    EXPECT_EQ(events[0].Description(), QStringLiteral("from file")); // the element is not written
 }

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
 using namespace kiv;
 
 namespace {
@@ -73,6 +77,9 @@ TEST(CalList, InPlaceChangeIsSortedAtTheNextAdd)
     EXPECT_EQ(summaries(&list), S({"a", "b", "c"}));
     EXPECT_EQ(list.Add(make(jul(7), jul(7), "n")), 1);
     EXPECT_EQ(summaries(&list), S({"b", "n", "c", "a"}));
+    a->StartTime = jul(2);
+    EXPECT_EQ(list.Add(a), 0); // already held: only put back in order
+    EXPECT_EQ(summaries(&list), S({"a", "b", "n", "c"}));
 }
 
 TEST(CalList, AddAllSortsOnce)
@@ -100,6 +107,9 @@ TEST(CalList, RemoveDestroysOnlyInTheMainList)
     EXPECT_EQ(b->Summary, QStringLiteral("b"));
     EXPECT_EQ(list.Remove(b), 1);
     EXPECT_EQ(summaries(&list), S({"a"}));
+    TCalEntry stranger(TCalEntry::Blank{}); // not in the list: left alone
+    EXPECT_EQ(list.Remove(&stranger), -1);
+    EXPECT_EQ(list.Count(), 1);
 }
 
 TEST(CalList, QueriesOnAnEmptyListGiveNone)
@@ -217,4 +227,74 @@ TEST(CalList, GetHintSeparatesEntries)
     EXPECT_EQ(list.GetHint(de()), QStringLiteral("10.07.2011 09:00 - 10:00\r\nOne"
                                                  "\r\n**************************\r\n"
                                                  "10.07.2011 11:00 - 12:00\r\nTwo\r\n@Hall"));
+}
+
+TEST(CalList, InPlaceChangesShowInQueriesAtOnce)
+{
+    TCalList list;
+    TCalEntry *a = make(jul(1, 9), jul(1, 10), "a");
+    TCalEntry *b = make(jul(5, 9), jul(5, 10), "b");
+    list.Add(a);
+    list.Add(b);
+    list.Add(make(jul(9, 9), jul(9, 10), "c"));
+    EXPECT_EQ(summaries(list.GetDateList(jul(5)).get()), S({"b"}));
+    b->StartTime = jul(20); // the editor changes entries in place
+    b->EndTime = jul(21);
+    EXPECT_FALSE(list.GetDateList(jul(5)));
+    EXPECT_EQ(summaries(list.GetDateList(jul(20, 12)).get()), S({"b"}));
+    EXPECT_EQ(summaries(list.MatchDateList(jul(20), jul(21)).get()), S({"b"}));
+    a->EndTime += 40; // now spans into August
+    EXPECT_EQ(summaries(list.GetDateList(jul(21)).get()), S({"a", "b"}));
+    EXPECT_EQ(summaries(list.NearestDateList(jul(30)).get()), S({"a"}));
+}
+
+// The day queries against a plain reading of their rules, on random lists with
+// random in-place changes (sorted and unsorted lists, long and reversed entries).
+TEST(CalList, QueriesAgreeWithTheirRules)
+{
+    std::srand(7);
+    auto rnd = [](int n) { return std::rand() % n; };
+    for (int round = 0; round < 30; ++round) {
+        TCalList list;
+        std::vector<TCalEntry *> all;
+        const int n = 1 + rnd(60);
+        for (int i = 0; i < n; ++i) {
+            const TDateTime s = jul(1) + rnd(40) + rnd(96) / 96.0;
+            const int kind = rnd(10);
+            const TDateTime e = kind == 0 ? s - rnd(3) : kind == 1 ? s + rnd(30) : s + rnd(8) / 96.0;
+            all.push_back(make(s, e, QByteArray::number(i).constData()));
+            list.Add(all.back());
+        }
+        for (int c = rnd(4); c > 0; --c) // in place, without telling the list
+            all[static_cast<size_t>(rnd(n))]->StartTime = jul(1) + rnd(40) + 0.5;
+        for (int q = 0; q < 20; ++q) {
+            const TDateTime day = jul(1) - 2 + rnd(45) + rnd(4) / 4.0;
+            const TDateTime day2 = day + rnd(3) - 1;
+            std::vector<QString> covering, matching;
+            int nearest = -1;
+            double best = 1.7e308;
+            for (int i = 0; i < list.Count(); ++i) {
+                const TCalEntry *e = list.Get(i);
+                const bool covers = std::trunc(e->StartTime) <= std::trunc(day) && std::trunc(e->EndTime) >= std::trunc(day);
+                if (covers)
+                    covering.push_back(e->Summary);
+                if (std::trunc(e->StartTime) == std::trunc(day) && std::trunc(e->EndTime) == std::trunc(day2))
+                    matching.push_back(e->Summary);
+                if (nearest < 0 || best >= 0) {
+                    if (covers && best >= 0) {
+                        nearest = i;
+                        best = -1; // found by covering: stop looking
+                    } else if (best >= 0 && std::fabs(e->StartTime - day) < best) {
+                        best = std::fabs(e->StartTime - day);
+                        nearest = i;
+                    }
+                }
+            }
+            // Result lists are sorted by start; compare as sets where the list itself is out of order.
+            auto sorted = [](std::vector<QString> v) { std::sort(v.begin(), v.end()); return v; };
+            EXPECT_EQ(sorted(summaries(list.GetDateList(day).get())), sorted(covering));
+            EXPECT_EQ(sorted(summaries(list.MatchDateList(day, day2).get())), sorted(matching));
+            EXPECT_EQ(summaries(list.NearestDateList(day).get()), std::vector<QString>{list.Get(nearest)->Summary});
+        }
+    }
 }

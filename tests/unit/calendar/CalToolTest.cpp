@@ -89,7 +89,8 @@ TEST(CalTool, UnloadableFilesGiveOneErrorLine)
     const TempDir dir;
     const QString out = dir.file(QStringLiteral("out.xml"));
     for (const char *name : {"broken-not-well-formed.xml", "broken-invalid-date.xml", "broken-other-root.xml",
-                             "hostile-billion-laughs.xml", "hostile-external-entity.xml", "missing.xml"}) {
+                             "hostile-billion-laughs.xml", "hostile-external-entity.xml", "broken-bad-utf16.xml",
+                             "broken-bad-shift-jis.xml", "missing.xml"}) {
         const QString file = data(name);
         for (const QStringList &args : {QStringList{QStringLiteral("cal-list"), file},
                                         QStringList{QStringLiteral("cal-resave"), file, out}}) {

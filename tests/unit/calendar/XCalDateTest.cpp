@@ -86,4 +86,9 @@ TEST(XCalDate, ZoneRulesOfTheGivenDate)
         EXPECT_DOUBLE_EQ(UTCToLocal(c.utc), c.local);
         EXPECT_DOUBLE_EQ(LocalToUTC(c.local), c.utc);
     }
+    // 02:30 does not exist on that day: read with the offset before the change.
+    EXPECT_DOUBLE_EQ(LocalToUTC(dt(2011, 3, 13, 2, 30)), dt(2011, 3, 13, 7, 30));
+    // 01:30 on 6 November comes twice; either reading is an hour apart at most.
+    const TDateTime twice = LocalToUTC(dt(2011, 11, 6, 1, 30));
+    EXPECT_TRUE(twice == dt(2011, 11, 6, 5, 30) || twice == dt(2011, 11, 6, 6, 30)) << twice;
 }

@@ -1,5 +1,6 @@
 #include "XCalDocument.h"
 
+#include "CalList.h"
 #include "KivError.h"
 #include "TestSupport.h"
 
@@ -234,4 +235,76 @@ TEST(XCalDocument, CorpusFilesThatAreNotCalendarXmlAreRefusedCleanly)
     }
     if (seen == 0)
         GTEST_SKIP() << "../shared/corpus is not there";
+}
+
+TEST(XCalDocument, ControlCharactersNeverMakeTheFileUnreadable)
+{
+    const TempDir dir;
+    TXCalDocumentPtr doc = NewXCal();
+    TXMLVeventType v = doc->Vcalendar().Vevent().Add();
+    v.setSummary(QStringLiteral("bell\x07 vtab\x0B nul") + QChar(0) + QStringLiteral(" kept\ttab\nline"));
+    v.Dtstart().setTZID(QStringLiteral("a\x01z"));
+    const QString path = dir.file(QStringLiteral("out.xml"));
+    SaveXCal(path, doc.get());
+    TXCalDocumentPtr back = LoadXCal(path);
+    EXPECT_EQ(back->Vcalendar().Vevent()[0].Summary(), QStringLiteral("bell vtab nul kept\ttab\nline"));
+    EXPECT_EQ(back->Vcalendar().Vevent()[0].Dtstart().TZID(), QStringLiteral("az"));
+}
+
+TEST(XCalDocument, TextBesideElementsIsKeptAndReadsBackTheSame)
+{
+    // Found by fuzzing: text beside elements, and elements created by reading
+    // inside such an element, must read back to the same bytes on the next save.
+    TXCalDocumentPtr doc = parseXCal("<icalendar>\n  <vcalendar>\n    <vevent>\n </vevent>\n A</vcalendar>#\n"
+                                     "</icalendar>\n",
+                                     QStringLiteral("test"));
+    doc->Vcalendar().Vevent()[0].Summary(); // creates "summary" beside the blank
+    const QByteArray first = xcalText(*doc);
+    EXPECT_TRUE(first.contains("\r\n A</vcalendar>#\r\n")) << first.toStdString();
+    TXCalDocumentPtr back = parseXCal(first, QStringLiteral("saved"));
+    EXPECT_EQ(xcalText(*back), first);
+}
+
+TEST(XCalDocument, BlanksInTextsSurviveCrLfFiles)
+{
+    const TempDir dir;
+    const QString texts[] = {QStringLiteral("   \n  second\n   \nthird"), QStringLiteral("  "),
+                             QStringLiteral("\n"), QStringLiteral(" trailing \n"), QStringLiteral("\t\tx")};
+    TXCalDocumentPtr doc = NewXCal();
+    TXMLVeventTypeList events = doc->Vcalendar().Vevent();
+    for (const QString &t : texts)
+        events.Add().setDescription(t);
+    const QString path = dir.file(QStringLiteral("out.xml"));
+    SaveXCal(path, doc.get());
+    TXCalDocumentPtr back = LoadXCal(path);
+    const TXMLVeventTypeList read = back->Vcalendar().Vevent();
+    ASSERT_EQ(read.Count(), 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(read[i].Description(), texts[i]) << i;
+    EXPECT_EQ(xcalText(*back), test::readAll(path));
+}
+
+TEST(XCalDocument, EveryLoadableFixtureReadsBackToTheSameBytes)
+{
+    // Read as at start (which creates missing elements), save, load, save again.
+    int loaded = 0;
+    for (const QFileInfo &f : QDir(test::dataFile(QStringLiteral("xcal"))).entryInfoList({QStringLiteral("*.xml")})) {
+        TXCalDocumentPtr doc;
+        try {
+            doc = LoadXCal(f.absoluteFilePath());
+        } catch (const KivError &) {
+            continue; // the damaged ones
+        }
+        ++loaded;
+        TCalList list;
+        try {
+            list.ReadFromXCal(doc.get());
+        } catch (const KivError &) {
+        }
+        list.Clear();
+        const QByteArray first = xcalText(*doc);
+        TXCalDocumentPtr back = parseXCal(first, f.fileName());
+        EXPECT_EQ(xcalText(*back).toStdString(), first.toStdString()) << f.fileName().toStdString();
+    }
+    EXPECT_GE(loaded, 4);
 }

@@ -68,3 +68,22 @@ TEST(SafeWrite, FileSizeLimitFailsAndKeepsTheOldFile)
     EXPECT_EQ(readAll(path), QByteArray("old contents"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("data.xml")});
 }
+
+TEST(SafeWrite, StreamedContentOrAnAbandonedStream)
+{
+    TempDir dir;
+    const QString path = dir.file(QStringLiteral("big.xml"));
+    safeWriteStream(path, [](const SafeWriteSink &write) {
+        for (int i = 0; i < 3; ++i)
+            write("piece ", 6);
+    });
+    EXPECT_EQ(readAll(path), QByteArray("piece piece piece "));
+    // A failure while making the content leaves the old file and no temporary.
+    EXPECT_THROW(safeWriteStream(path, [](const SafeWriteSink &write) {
+                     write("half", 4);
+                     throw KivError(QStringLiteral("stopped"));
+                 }),
+                 KivError);
+    EXPECT_EQ(readAll(path), QByteArray("piece piece piece "));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("big.xml")});
+}
