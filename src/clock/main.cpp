@@ -1,5 +1,6 @@
 #include "AboutBox.h"
 #include "AlsaTonePlayer.h"
+#include "CalendarMain.h"
 #include "Clock.h"
 #include "KivApplication.h"
 #include "QtDialogs.h"
@@ -33,6 +34,11 @@ int main(int argc, char **argv)
     kiv::TClock clock(env);
     dialogs.setParent(&clock);
     QObject::connect(&clock, &kiv::TClock::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+
+    // The calendar window (hidden until the clock opens it) loads the calendar file.
+    kiv::TCalendarMain calendar(env.paths, dialogs, systemClock, env.regional);
+    clock.links.showCalendar = [&calendar] { calendar.showCalendar(); };
+    clock.links.reapplyCalendarStayOnTop = [&calendar] { calendar.FormDeactivate(); };
 
     kiv::TAboutBox about(&clock);
     clock.links.showAbout = [&about] { about.exec(); };

@@ -1,30 +1,21 @@
 #include "CalendarMain.h"
 
+#include "ApplicationActivation.h"
 #include "CalFrame.h"
 #include "MeetingForm.h"
 #include "WinTools.h"
+#include "WindowEffects.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QWindow>
-
-#include <xcb/xcb.h>
 
 namespace kiv {
 
 namespace {
 
 const QString kSection = QStringLiteral("Calendar");
-
-// Qt's event loop may hold X requests made from a timer for seconds.
-void flushX()
-{
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (xcb_connection_t *c = x11 ? x11->connection() : nullptr)
-        xcb_flush(c);
-}
 
 } // namespace
 
@@ -49,14 +40,15 @@ TCalendarMain::TCalendarMain(const TAppPaths &paths, IDialogs &dialogs, const IC
     connect(m_frame, &TCalFrame::OnChange, this, &TCalendarMain::OnCalFrameChange);
     setWindowTitle(m_frame->Caption());
     connect(m_frame->mnStayOnTop, &QAction::triggered, this, [this] { SetStayOnTop(!FStayOnTop); });
-    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
-        if (m_activated && s != Qt::ApplicationActive)
-            FormDeactivate();
-    });
+    // No taskbar or pager entry.
+    setToolWindow(this);
 }
 
 TCalendarMain::~TCalendarMain()
 {
+    // Nothing may call back into a window that is gone.
+    if (m_activated)
+        TApplicationActivation::instance().setOnDeactivate({});
     // The frame refers to the editor and the calendar: it goes first.
     delete m_frame;
     m_frame = nullptr;
@@ -92,16 +84,9 @@ void TCalendarMain::StoreSettings()
 void TCalendarMain::SetStayOnTop(bool Value)
 {
     FStayOnTop = Value;
-    const Qt::WindowFlags f = windowFlagsFor(Value);
-    if (QWindow *w = windowHandle()) {
-        // Keeps the X window, its position and the focus (setWindowFlags would
-        // re-create it).
-        overrideWindowFlags(f);
-        w->setFlags(f);
-        flushX();
-    } else {
-        setWindowFlags(f);
-    }
+    // Keeps the X window, its position and the focus.
+    setTopmost(this, Value);
+    flushWindowRequests();
     StoreSettings();
     m_frame->mnStayOnTop->setChecked(FStayOnTop);
 }
@@ -111,14 +96,18 @@ void TCalendarMain::FormDeactivate()
     QWindow *w = windowHandle();
     if (!w)
         return;
-    w->setFlags(windowFlagsFor(FStayOnTop));
+    setTopmost(this, FStayOnTop);
+    // Like the top of the topmost windows: above the clock too.
     if (FStayOnTop && isVisible())
         w->raise();
-    flushX();
+    flushWindowRequests();
 }
 
 void TCalendarMain::showCalendar()
 {
+    // Closing through the window manager destroys the X window; a new one
+    // needs the taskbar and pager states again, before it is mapped.
+    setToolWindow(this);
     show();
     raise();
     activateWindow();
@@ -139,8 +128,11 @@ void TCalendarMain::closeEvent(QCloseEvent *e)
 
 bool TCalendarMain::event(QEvent *e)
 {
-    if (e->type() == QEvent::WindowActivate)
-        m_activated = true; // FormActivate
+    if (e->type() == QEvent::WindowActivate) {
+        // FormActivate: losing the application's focus re-asserts this window's z-order.
+        m_activated = true;
+        TApplicationActivation::instance().setOnDeactivate([this] { FormDeactivate(); });
+    }
     return QWidget::event(e);
 }
 

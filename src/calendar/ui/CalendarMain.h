@@ -57,7 +57,7 @@ private:
     std::unique_ptr<TMeetingForm> m_editor;
     TCalFrame *m_frame = nullptr;
     bool FStayOnTop = false;
-    bool m_activated = false; // FormActivate ran: app deactivation re-asserts the z-order
+    bool m_activated = false; // FormActivate ran: it holds the application's deactivation handler
 };
 
 } // namespace kiv
