@@ -16,12 +16,14 @@ namespace kiv {
 namespace {
 
 const QString kSection = QStringLiteral("Calendar");
+// The settings file is shared and holds the FTP password: only the user reads it.
+constexpr unsigned kSettingsFileMode = 0600;
 
 } // namespace
 
 TCalendarMain::TCalendarMain(const TAppPaths &paths, IDialogs &dialogs, const IClockSource &clock,
                              const TRegionalSettings &rs, QWidget *parent)
-    : QWidget(parent), m_ini(paths.withExtension(QStringLiteral(".ini")))
+    : QWidget(parent), m_ini(paths.withExtension(QStringLiteral(".ini")), kSettingsFileMode)
 {
     setObjectName(QStringLiteral("CalendarMain"));
     setWindowFlags(windowFlagsFor(false));
@@ -67,7 +69,8 @@ void TCalendarMain::LoadSettings()
     const int top = static_cast<int>(m_ini.ReadInteger(kSection, QStringLiteral("Top"), y()));
     const int left = static_cast<int>(m_ini.ReadInteger(kSection, QStringLiteral("Left"), x()));
     move(left, top);
-    SetStayOnTop(m_ini.ReadBool(kSection, QStringLiteral("StayOnTop"), FStayOnTop));
+    // Applied without writing: the file already says so, or holds nothing yet.
+    applyStayOnTop(m_ini.ReadBool(kSection, QStringLiteral("StayOnTop"), FStayOnTop));
 }
 
 void TCalendarMain::StoreSettings()
@@ -83,11 +86,16 @@ void TCalendarMain::StoreSettings()
 
 void TCalendarMain::SetStayOnTop(bool Value)
 {
+    applyStayOnTop(Value);
+    StoreSettings();
+}
+
+void TCalendarMain::applyStayOnTop(bool Value)
+{
     FStayOnTop = Value;
     // Keeps the X window, its position and the focus.
     setTopmost(this, Value);
     flushWindowRequests();
-    StoreSettings();
     m_frame->mnStayOnTop->setChecked(FStayOnTop);
 }
 

@@ -49,6 +49,7 @@ protected:
 
 private:
     Qt::WindowFlags windowFlagsFor(bool onTop) const;
+    void applyStayOnTop(bool Value);
     void OnCalFrameChange();
 
     TCalendarState m_cal;
