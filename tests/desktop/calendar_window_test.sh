@@ -6,31 +6,7 @@
 set -eu
 exe=$1
 top=$2
-. "$top/scripts/lib/xserver.sh"
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  local p
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
-  kiv_stop_x
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-pass() { echo "ok: $*"; }
-
-# Polls a command for up to 5 s.
-eventually() {
-  local i
-  for i in $(seq 1 50); do
-    if eval "$1" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
+. "$(dirname "$0")/desktop_test.sh"
 
 kiv_start_xvfb
 kiv_start_openbox
@@ -44,9 +20,9 @@ today=$(date +%Y%m%d)
 printf '<icalendar>\r\n  <vcalendar>\r\n    <vevent>\r\n      <dtstart>%sT090000</dtstart>\r\n      <dtend>%sT100000</dtend>\r\n      <summary>Desktop test</summary>\r\n    </vevent>\r\n  </vcalendar>\r\n</icalendar>\r\n' \
   "$today" "$today" >"$work/a/kivclock.xml"
 (cd "$work/a" && exec ./kivclock >"$work/a/out.log" 2>&1) &
-pids+=($!)
+KIV_PIDS+=($!)
 
-clock=$(timeout 10 xdotool search --sync --onlyvisible --classname '^kivclock$' | head -1)
+clock=$(kiv_wait_window --classname '^kivclock$') || true
 [ -n "$clock" ] || fail "the clock did not show its window"
 eventually "xprop -id $clock WM_STATE | grep -q Normal" || fail "the clock was not managed"
 title="$(date '+%B %Y')\$"
@@ -54,7 +30,7 @@ title="$(date '+%B %Y')\$"
 
 # The centre of the face: every hand crosses it. Two quick clicks are a double click.
 xdotool mousemove 782 232 click --repeat 2 --delay 60 1
-cal=$(timeout 10 xdotool search --sync --onlyvisible --name "$title" | head -1)
+cal=$(kiv_wait_window --name "$title") || true
 [ -n "$cal" ] || fail "a double click on the clock did not show the calendar window"
 eventually "xprop -id $cal WM_STATE | grep -q Normal" || fail "the calendar window was not managed"
 geometry=$(xwininfo -id "$cal")
@@ -72,7 +48,7 @@ eventually "[ -z \"\$(xdotool search --onlyvisible --name '$title')\" ]" || fail
 eventually "grep -q '^Left=' $work/a/kivclock.ini" || fail "closing did not store the place"
 pass "closing hides it and stores its place"
 xdotool windowactivate --sync "$clock" key F3
-cal=$(timeout 10 xdotool search --sync --onlyvisible --name "$title" | head -1)
+cal=$(kiv_wait_window --name "$title") || true
 [ -n "$cal" ] || fail "F3 did not show the calendar window again"
 eventually "xprop -id $cal _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR" || fail "shown again with a taskbar entry"
 pass "F3 shows it again"
