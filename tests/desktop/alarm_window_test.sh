@@ -10,9 +10,7 @@ exe=$1
 top=$2
 . "$(dirname "$0")/desktop_test.sh"
 
-kiv_start_xvfb
-kiv_start_openbox
-export DISPLAY=$KIV_DISPLAY
+kiv_desktop_start
 
 # The default ALSA device writes a WAV file, found through HOME.
 wav=$work/alarm.wav

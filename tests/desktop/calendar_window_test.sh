@@ -8,9 +8,7 @@ exe=$1
 top=$2
 . "$(dirname "$0")/desktop_test.sh"
 
-kiv_start_xvfb
-kiv_start_openbox
-export DISPLAY=$KIV_DISPLAY
+kiv_desktop_start
 # English month names in the window title.
 export LC_ALL=C LANG=C
 

@@ -19,9 +19,7 @@ start_clock() {
   KIV_PIDS+=($!)
 }
 
-kiv_start_xvfb
-kiv_start_openbox
-export DISPLAY=$KIV_DISPLAY
+kiv_desktop_start
 
 # An ordinary window underneath the clock's default place.
 xlogo -geometry 300x300+690+140 >"$work/xlogo.log" 2>&1 &

@@ -6,6 +6,13 @@
 work=$(mktemp -d)
 trap 'kiv_stop_tracked; kiv_stop_x; rm -rf "$work"' EXIT
 
+# Starts the private X server and window manager and points DISPLAY at them.
+kiv_desktop_start() {
+  kiv_start_xvfb
+  kiv_start_openbox
+  export DISPLAY=$KIV_DISPLAY
+}
+
 fail() { echo "FAIL: $*" >&2; exit 1; }
 pass() { echo "ok: $*"; }
 

@@ -2,8 +2,8 @@
 # Runs a test program on a private Xvfb display with openbox as window manager.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=../../../scripts/lib/xserver.sh
-. "$here/../../../scripts/lib/xserver.sh"
+# shellcheck source=../../scripts/lib/xserver.sh
+. "$here/../../scripts/lib/xserver.sh"
 trap kiv_stop_x EXIT
 kiv_start_xvfb || exit 1
 kiv_start_openbox || exit 1
