@@ -21,17 +21,28 @@ kiv_start_xvfb() {
 }
 
 kiv_start_openbox() {
-  DISPLAY="$KIV_DISPLAY" openbox --sm-disable >/dev/null 2>&1 &
-  KIV_WM_PID=$!
-  local i
-  for i in $(seq 1 100); do
-    if DISPLAY="$KIV_DISPLAY" xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
-      kiv_wait_wm_events
-      return $?
-    fi
-    sleep 0.1
+  # On a loaded machine openbox now and then fails to come up or exits at once:
+  # give it a few tries, each with its own wait.
+  local attempt i log
+  log=$(mktemp)
+  for attempt in 1 2 3; do
+    DISPLAY="$KIV_DISPLAY" openbox --sm-disable >/dev/null 2>"$log" &
+    KIV_WM_PID=$!
+    for i in $(seq 1 150); do
+      if DISPLAY="$KIV_DISPLAY" xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+        rm -f "$log"
+        kiv_wait_wm_events
+        return $?
+      fi
+      kill -0 "$KIV_WM_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$KIV_WM_PID" 2>/dev/null; wait "$KIV_WM_PID" 2>/dev/null
+    KIV_WM_PID=""
   done
-  echo "openbox did not start" >&2
+  echo "openbox did not start:" >&2
+  cat "$log" >&2
+  rm -f "$log"
   return 1
 }
 
